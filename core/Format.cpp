@@ -1,0 +1,39 @@
+#include "core/Format.h"
+
+#include "core/Numbers.h"
+#include "core/Text.h"
+
+namespace orv {
+
+bool isMetric(std::string_view unitText) {
+  const auto t = trimBlanks(unitText);
+  return !t.empty() && upperChar(t.front()) == 'M';
+}
+
+bool isNotAvailable(std::string_view value) {
+  const auto t = trimBlanks(value);
+  return t.empty() || t == "-1" || t == "N/A";
+}
+
+std::string F_FORMAT(std::string_view value, double factor, int kind, std::string_view unitText) {
+  if (isNotAvailable(value)) return "N/A";
+  const auto t = trimBlanks(value);
+  if (isMetric(unitText)) {
+    switch (kind) {
+      case kLength:
+        return std::string(t) + " cm";
+      case kWeight:
+        return std::string(t) + " kg";
+      default:
+        return std::string(value);
+    }
+  }
+  const double n = numericReading(value) * factor;
+  // The pattern follows the factor, not the unit kind.
+  std::string text = factor == kKgToPounds ? formatWholeTwoDigits(n) : formatOneDecimal(n);
+  if (kind == kLength) text += " in";
+  if (kind == kWeight) text += " lb";
+  return text;
+}
+
+}  // namespace orv

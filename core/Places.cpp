@@ -1,0 +1,77 @@
+#include "core/Places.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <system_error>
+
+#include "core/Text.h"
+
+namespace orv {
+
+Places::Places(fs::path currentFolder, fs::path programFolder, fs::path reportFolder)
+    : current_(std::move(currentFolder)),
+      program_(std::move(programFolder)),
+      report_(std::move(reportFolder)) {}
+
+Places Places::forThisProcess(const fs::path& executable) {
+  std::error_code ec;
+  fs::path current = fs::current_path(ec);
+  fs::path program = fs::weakly_canonical(executable, ec).parent_path();
+  fs::path temp = fs::temp_directory_path(ec);
+  if (ec) temp = "/tmp";
+  return Places(current, program, temp / ("orvane-" + std::to_string(::getuid())));
+}
+
+bool Places::isBareName(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  return name.find_first_of(std::string_view("/\\\0", 3)) == npos;
+}
+
+std::optional<fs::path> Places::currentFile(std::string_view name) const {
+  if (!isBareName(name)) return std::nullopt;
+  const std::string wanted = toUpper(name);
+  std::optional<fs::path> found;
+  std::error_code ec;
+  for (fs::directory_iterator it(current_, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string entry = it->path().filename().string();
+    if (entry == name) return it->path();
+    if (!found && toUpper(entry) == wanted) found = it->path();
+  }
+  return found ? *found : current_ / std::string(name);
+}
+
+std::optional<fs::path> Places::mapFixedPath(std::string_view windowsPath) const {
+  constexpr std::string_view kTemp = "C:\\TEMP\\";
+  if (windowsPath.size() < kTemp.size() || toUpper(windowsPath.substr(0, kTemp.size())) != kTemp)
+    return std::nullopt;
+  fs::path out = report_;
+  std::string_view rest = windowsPath.substr(kTemp.size());
+  while (!rest.empty()) {
+    const auto cut = rest.find('\\');
+    const auto part = rest.substr(0, cut);
+    if (!part.empty()) {
+      if (!isBareName(part)) return std::nullopt;
+      out /= std::string(part);
+    }
+    if (cut == npos) break;
+    rest.remove_prefix(cut + 1);
+  }
+  return out;
+}
+
+std::string Places::reportFolderProblem() const {
+  struct stat st {};
+  const std::string where = report_.string();
+  if (::lstat(where.c_str(), &st) != 0) return "The report folder " + where + " does not exist.";
+  if (S_ISLNK(st.st_mode))
+    return "The report folder " + where + " is a symbolic link and is not used.";
+  if (!S_ISDIR(st.st_mode)) return "The report folder " + where + " is not a folder.";
+  if (st.st_uid != ::geteuid())
+    return "The report folder " + where + " belongs to another user and is not used.";
+  if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+    return "The report folder " + where + " can be written by other users and is not used.";
+  return {};
+}
+
+}  // namespace orv

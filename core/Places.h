@@ -1,0 +1,52 @@
+// The three places the program works in: the current folder (data files, REPORT.TXT), the
+// program folder (UNITS.TXT, the user guide) and the report folder that stands for
+// "C:\TEMP\". Created once in main() and handed down; tests build it over temporary folders.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+namespace fs = std::filesystem;
+
+class Places {
+ public:
+  Places(fs::path currentFolder, fs::path programFolder, fs::path reportFolder);
+
+  // The working folder, the folder of the executable at `executable`, and the folder
+  // "orvane-<uid>" inside the system temporary folder.
+  static Places forThisProcess(const fs::path& executable);
+
+  const fs::path& currentFolder() const { return current_; }
+  const fs::path& programFolder() const { return program_; }
+  const fs::path& reportFolder() const { return report_; }
+
+  // True for a plain file name: not empty, no folder separator, not "." or "..", no NUL.
+  static bool isBareName(std::string_view name);
+
+  // The file `name` of the current folder, matched without regard to letter case: the
+  // existing entry whose upper-cased name equals the upper-cased `name` (an exact match
+  // wins), else the current folder joined with `name`. Nothing for a name that is not bare.
+  std::optional<fs::path> currentFile(std::string_view name) const;
+
+  // The file `name` in the program folder.
+  fs::path programFile(std::string_view name) const { return program_ / std::string(name); }
+
+  // Maps a fixed path of the form "C:\TEMP\..." onto the report folder; nothing for any
+  // other drive path or for a part that is "." or "..".
+  std::optional<fs::path> mapFixedPath(std::string_view windowsPath) const;
+
+  // Empty when the report folder is safe to write into: a real folder (not a symbolic link)
+  // owned by this user and not writable by group or others. Otherwise what is wrong.
+  std::string reportFolderProblem() const;
+
+ private:
+  fs::path current_;
+  fs::path program_;
+  fs::path report_;
+};
+
+}  // namespace orv

@@ -1,0 +1,19 @@
+// The values the main window shares with its reports and the search for the whole run.
+#pragma once
+
+#include <string>
+
+namespace orv {
+
+struct SharedState {
+  std::string yearData;     // whole text of the year file last loaded; "" or "-1" after a failure
+  std::string versionText;  // first six characters of VERSION.TXT
+  std::string lastYear;     // release year + 1, as text ("1" or "0" without a usable version)
+  int currentRow = 0;       // highlighted grid row, 0 to 13
+};
+
+// The last year as computed at start-up: numeric reading of the version text's first four
+// characters plus 1.
+std::string lastYearOf(const std::string& versionText);
+
+}  // namespace orv

@@ -1,0 +1,33 @@
+// Small helpers over 8-bit text: one byte is one character, nothing is converted.
+// Positions are 0-based inside the code; the procedures named after the window
+// designer's scheme (F_GETTAG and friends) keep their 1-based positions.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+inline constexpr std::size_t npos = std::string_view::npos;
+
+// Position of the first `needle` at or after `from`, or npos.
+std::size_t findText(std::string_view haystack, std::string_view needle, std::size_t from);
+
+// Removes blanks (only the character ' ') at both ends.
+std::string_view trimBlanks(std::string_view text);
+
+// ASCII upper case of one character / of a whole text.
+inline char upperChar(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+std::string toUpper(std::string_view text);
+
+// Equality of `text` with blanks removed at both ends and upper-cased, and `upperWanted`,
+// without building the trimmed copy.
+bool equalsTrimmedUpper(std::string_view text, std::string_view upperWanted);
+
+// Characters [first, first+count) with 1-based `first`, cut short at the end of the text.
+std::string_view slice(std::string_view text, std::size_t first, std::size_t count);
+
+}  // namespace orv

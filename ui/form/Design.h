@@ -1,0 +1,64 @@
+// Design data of forms and controls: positions in twips, fonts, colours, alignment.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orv::form {
+
+// Twips: 1/1440 inch; 15 twips are one pixel at 96 dots per inch.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int toPixels(int twips) {
+  return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+// A font as designed; an empty family means "the form's font".
+struct Font {
+  std::string family;
+  double points = 0.0;
+};
+
+// Colours as &H00BBGGRR; values of the form &H800000xx are the desktop's system colours.
+using Color = std::uint32_t;
+inline constexpr Color kWhite = 0x00FFFFFF;
+inline constexpr Color kBlack = 0x00000000;
+inline constexpr Color kSystemWindowBackground = 0x80000005;
+inline constexpr Color kSystemWindowText = 0x80000008;
+inline constexpr Color kSystemButtonFace = 0x8000000F;
+inline constexpr bool isSystemColor(Color c) {
+  return (c & 0x80000000u) != 0;
+}
+inline constexpr int redOf(Color c) {
+  return static_cast<int>(c & 0xFF);
+}
+inline constexpr int greenOf(Color c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+inline constexpr int blueOf(Color c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
+
+enum class Align { Left, Center };
+
+enum class Kind { Label, CommandButton, ComboBox, ListBox, TextBox, ScrollBar, Frame, Line };
+
+// Key codes of KeyDown, as the window logic knows them.
+enum KeyCode : int {
+  kKeyPageUp = 33,
+  kKeyPageDown = 34,
+  kKeyEnd = 35,
+  kKeyHome = 36,
+  kKeyLeft = 37,
+  kKeyUp = 38,
+  kKeyRight = 39,
+  kKeyDown = 40,
+};
+inline constexpr int kAsciiEnter = 13;
+
+}  // namespace orv::form
