@@ -1,0 +1,27 @@
+// The model report: every measurement of one model with code, description and value, and
+// the year the measurements were taken. A pure function of the window's texts.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// The page for the model `selectedModel` of the row list (model records, list order).
+// Year, make and model are trimmed here; the caller has already refused an empty model
+// ("No Model selected."). The first record whose model name matches, ignoring letter case
+// and blanks around it, is reported; when none matches the page holds head and end only.
+std::string modelReportPage(std::string_view year, std::string_view make,
+                            std::string_view selectedModel, std::span<const std::string> rowList,
+                            std::string_view unitText, std::string_view versionText);
+std::string modelReportPage(std::string_view year, std::string_view make,
+                            std::string_view selectedModel,
+                            std::span<const std::string_view> rowList, std::string_view unitText,
+                            std::string_view versionText);
+
+// Century printed before the two-digit measurement year: "20" below 65, "19" from 65 on,
+// nothing when the year is blank.
+std::string_view measurementCentury(std::string_view twoDigitYear);
+
+}  // namespace orv
