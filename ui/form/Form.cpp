@@ -122,6 +122,20 @@ void Form::userTab(bool backwards) {
   if (Control* next = nextInTabOrder(focus_, backwards)) setFocus(next);
 }
 
+bool Form::userEnterKey() {
+  // A focused command button answers Enter itself, as on every desktop.
+  Control* target = (focus_ && focus_->kind() == Kind::CommandButton) ? focus_ : defaultButton;
+  if (!target || !target->visible() || !target->enabled()) return false;
+  target->userClick();
+  return true;
+}
+
+bool Form::userEscapeKey() {
+  if (!cancelButton || !cancelButton->visible() || !cancelButton->enabled()) return false;
+  cancelButton->userClick();
+  return true;
+}
+
 bool Form::userAccessKey(char key) {
   if (key >= 'a' && key <= 'z') key = static_cast<char>(key - 32);
   for (const auto& c : controls_) {

@@ -32,6 +32,11 @@ class Form {
   Color backColor = kSystemButtonFace;
   std::string tag;
 
+  // The window-level Enter and Escape buttons (none when null): Enter clicks the default
+  // button unless a command button has the focus, Escape clicks the cancel button.
+  Control* defaultButton = nullptr;
+  Control* cancelButton = nullptr;
+
   const std::string& caption() const { return caption_; }
   void setCaption(std::string caption);
 
@@ -75,6 +80,10 @@ class Form {
   void userActivate();  // the window became active: raises Activate
   void userClose();     // the window's close box
   void userTab(bool backwards);
+  // Enter and Escape at window level; true when a button took the key. The view calls
+  // these only for a form that has a default or cancel button.
+  bool userEnterKey();
+  bool userEscapeKey();
   // Alt + key: presses the button or moves to the control after the label. True if taken.
   bool userAccessKey(char key);
 
