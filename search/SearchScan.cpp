@@ -1,0 +1,138 @@
+#include "search/SearchScan.h"
+
+#include <algorithm>
+
+#include "core/Fields.h"
+#include "core/FileProcs.h"
+#include "core/Numbers.h"
+#include "core/Pad.h"
+#include "core/TagText.h"
+#include "core/Text.h"
+
+namespace orv::search {
+
+namespace {
+
+constexpr std::string_view kRecordOpen = "<R>";
+constexpr std::string_view kRecordClose = "</R>";
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr double kCmPerInch = 2.54;
+
+// The numeric reading of a three-character dimension field. Plain fields (blanks, digits,
+// one leading sign) are read here directly because the scan reads three per record and
+// the general reading builds a buffer each time; anything else goes to the general reading.
+double fieldValue(std::string_view field) {
+  int value = 0;
+  bool negative = false;
+  bool signSeen = false;
+  bool digits = false;
+  for (const char c : field) {
+    if (c == ' ' || c == '\t') continue;
+    if (c >= '0' && c <= '9') {
+      value = value * 10 + (c - '0');
+      digits = true;
+    } else if ((c == '-' || c == '+') && !signSeen && !digits) {
+      signSeen = true;
+      negative = c == '-';
+    } else {
+      return numericReading(field);
+    }
+  }
+  return negative ? -value : value;
+}
+
+bool inRange(const Range& r, double v) {
+  return !r.active || (r.from <= v && v <= r.to);
+}
+
+void appendHitLine(std::string& out, std::string_view year, std::string_view record,
+                   const std::array<double, 3>& values) {
+  out.append(year).append(" ");
+  out.append(F_PAD(tagValue(record, "MA"), 30)).append(" ");
+  out.append(F_PAD(tagValue(record, "MO"), 40)).append("  ");
+  out.append(F_PAD(formatOneDecimal(values[0]), 5)).append("  ");
+  out.append(F_PAD(formatOneDecimal(values[1]), 5)).append("  ");
+  // Every hit line ends in one blank before CR LF.
+  out.append(F_PAD(formatOneDecimal(values[2]), 5)).append(" ");
+  out.append(kLineEnd);
+}
+
+}  // namespace
+
+std::array<Range, 3> readRanges(const RangeTexts& boxes) {
+  std::array<Range, 3> ranges{};
+  for (std::size_t i = 0; i < ranges.size(); ++i) {
+    // A range counts when its starting box is filled; the window's checks make sure the
+    // ending box is filled too.
+    ranges[i].active = !trimBlanks(boxes[2 * i]).empty();
+    ranges[i].from = numericReading(boxes[2 * i]);
+    ranges[i].to = numericReading(boxes[2 * i + 1]);
+  }
+  return ranges;
+}
+
+std::string headerLine() {
+  std::string line = "Year ";
+  line += F_PAD("Make", 30);
+  line += " ";
+  line += F_PAD("Model", 40);
+  line += "  WB     TWF    TWR";
+  line += kLineEnd;
+  return line;
+}
+
+std::string countLine(int hits) {
+  return F_PAD(std::to_string(hits), 4) + " Models found" + std::string(kLineEnd);
+}
+
+bool scanYearText(std::string_view yearText, int year, const std::array<Range, 3>& ranges,
+                  double divisor, SearchResult& result) {
+  const std::string yearDigits = std::to_string(year);
+  std::size_t open = findText(yearText, kRecordOpen, 0);
+  while (open != npos) {
+    const std::size_t close = findText(yearText, kRecordClose, open + kRecordOpen.size());
+    // A record that is never closed cannot be delimited: the rest of this file is skipped
+    // (searching again from the start would loop for ever).
+    if (close == npos) break;
+    const std::string_view record = yearText.substr(open, close - open);
+
+    const auto dims = findElement(record, "DA");
+    const std::string_view dimensions = dims ? dims->value : std::string_view();
+    const std::array<double, 3> values{fieldValue(fieldText(dimensions, WB)) / divisor,
+                                       fieldValue(fieldText(dimensions, TF)) / divisor,
+                                       fieldValue(fieldText(dimensions, TR)) / divisor};
+    if (inRange(ranges[0], values[0]) && inRange(ranges[1], values[1]) &&
+        inRange(ranges[2], values[2])) {
+      appendHitLine(result.text, yearDigits, record, values);
+      ++result.hits;
+      if (result.hits > kMaxHits) {
+        result.stopped = true;
+        return false;
+      }
+    }
+    open = findText(yearText, kRecordOpen, close);
+  }
+  return true;
+}
+
+SearchResult scanYears(const RangeTexts& boxes, std::string_view unitCaption, const Places& places,
+                       std::string_view lastYear) {
+  const auto ranges = readRanges(boxes);
+  // Anything but exactly "(cm)" means the ranges are in inches.
+  const double divisor = unitCaption == "(cm)" ? 1.0 : kCmPerInch;
+  // Year numbers are written with four digits; nothing beyond 9999 is a year file name.
+  const int last = static_cast<int>(std::min(numericReading(lastYear), 9999.0));
+
+  SearchResult result;
+  result.text = headerLine();
+  for (int year = kFirstYear; year <= last; ++year) {
+    const std::string text = F_READFILE(places, "SP" + std::to_string(year) + ".TXT");
+    if (text == "-1") continue;  // unreadable: no records, like a missing file
+    if (!scanYearText(text, year, ranges, divisor, result)) break;
+  }
+  result.text += kLineEnd;
+  result.text += countLine(result.hits);
+  return result;
+}
+
+}  // namespace orv::search
