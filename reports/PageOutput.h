@@ -42,7 +42,7 @@ class PageOutput {
  private:
   bool failed(const std::string& reason);
 
-  const Places& places_;
+  Places places_;  // a copy: the page may outlive the caller's places
   NewFile file_;
   std::filesystem::path path_;
   std::string message_;
