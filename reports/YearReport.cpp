@@ -1,7 +1,9 @@
 #include "reports/YearReport.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 
 #include "core/Fields.h"
 #include "core/Format.h"
@@ -16,13 +18,42 @@ namespace {
 // Value columns of the compact layout, left to right.
 constexpr std::array<Field, 14> kCompactOrder{A, B, C, D, E, F, G, WB, OL, OW, OH, CW, TF, TR};
 
-// A converted value as the year report shows it: F_FORMAT without unit text, trimmed.
-std::string convertedValue(std::string_view dimensions, Field field, std::string_view unitText) {
-  std::string value = formatField(dimensions, field, kNoUnit, unitText);
-  const auto t = trimBlanks(value);
-  if (t.size() != value.size()) value = std::string(t);
-  return value;
-}
+// Converted values as the year report shows them: F_FORMAT without unit text, trimmed.
+// A year repeats the same few hundred stored values thousands of times, and the number
+// formatting dominates the report's time, so each distinct field text is converted once.
+class ConvertedValues {
+ public:
+  explicit ConvertedValues(std::string_view unitText) : unitText_(unitText) {}
+
+  std::string_view get(std::string_view dimensions, Field field) {
+    const auto text = fieldText(dimensions, field);
+    const bool weight = kFields[field].factor == kKgToPounds;
+    if (text.size() > 4) return store(text, field);  // no field is wider; kept for safety
+    std::uint64_t key =
+        (static_cast<std::uint64_t>(text.size()) << 32) | (std::uint64_t{weight} << 40);
+    for (std::size_t i = 0; i < text.size(); ++i)
+      key |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
+    if (const auto hit = cache_.find(key); hit != cache_.end()) return hit->second;
+    const std::string& value = store(text, field);
+    // Odd data could hold a different text in every field; keep the memory bounded.
+    if (cache_.size() < kMaxEntries) return cache_.emplace(key, value).first->second;
+    return value;
+  }
+
+ private:
+  static constexpr std::size_t kMaxEntries = 8192;
+
+  const std::string& store(std::string_view text, Field field) {
+    scratch_ = F_FORMAT(text, kFields[field].factor, kNoUnit, unitText_);
+    const auto t = trimBlanks(scratch_);
+    if (t.size() != scratch_.size()) scratch_ = std::string(t);
+    return scratch_;
+  }
+
+  std::string_view unitText_;
+  std::string scratch_;
+  std::unordered_map<std::uint64_t, std::string> cache_;
+};
 
 void appendMakeHeader(std::string& piece, std::string_view make, bool compact) {
   if (compact) {
@@ -59,7 +90,7 @@ void appendBoxedValue(std::string& piece, std::string_view value) {
 }
 
 void appendModelRow(std::string& piece, std::string_view model, std::string_view dimensions,
-                    std::string_view unitText, bool compact) {
+                    ConvertedValues& values, bool compact) {
   const auto wd = trimBlanks(fieldText(dimensions, WD));
   if (compact) {
     piece += "<tr><td width=225>";
@@ -67,7 +98,7 @@ void appendModelRow(std::string& piece, std::string_view model, std::string_view
     piece += "</td>\r\n";
     for (const Field field : kCompactOrder) {
       piece += "<td>";
-      appendEscaped(piece, convertedValue(dimensions, field, unitText));
+      appendEscaped(piece, values.get(dimensions, field));
       piece += "</td>";
     }
     piece += "<td>";
@@ -81,9 +112,9 @@ void appendModelRow(std::string& piece, std::string_view model, std::string_view
   piece += "</td></font>\r\n";
   for (const auto& pair : kPairedColumns) {
     piece += "<td>";
-    appendBoxedValue(piece, convertedValue(dimensions, pair.upper, unitText));
+    appendBoxedValue(piece, values.get(dimensions, pair.upper));
     piece += kCrLf;
-    appendBoxedValue(piece, convertedValue(dimensions, pair.lower, unitText));
+    appendBoxedValue(piece, values.get(dimensions, pair.lower));
     piece += "</td>";
   }
   piece += "<td>";
@@ -108,6 +139,7 @@ bool writeYearReport(std::string_view yearData, std::string_view yearText,
 
   // No make is called "XXX", so the first record always opens a make (unless it is "XXX").
   std::string previousMake = "XXX";
+  ConvertedValues values(unitText);
   std::size_t position = 0;
   for (;;) {
     const auto record = findElement(yearData, "R", position);
@@ -127,7 +159,7 @@ bool writeYearReport(std::string_view yearData, std::string_view yearText,
       previousMake = make;
       appendMakeHeader(piece, make, compact);
     }
-    appendModelRow(piece, model, dimensions, unitText, compact);
+    appendModelRow(piece, model, dimensions, values, compact);
     if (!sink(piece)) return false;
   }
 

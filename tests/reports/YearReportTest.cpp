@@ -124,6 +124,22 @@ TEST(year_report, imperial_converts_in_both_layouts) {
                 kEnd);
 }
 
+TEST(year_report, same_text_in_a_length_and_a_cut_short_weight_converts_each_its_own_way) {
+  // The string ends inside CW, leaving " 95" there: a weight (209 lb) next to A's " 95" cm.
+  const std::string shortDa = kDa.substr(0, 39) + " 95";
+  EXPECT_EQ(run(rec("ALDER", "Spey", shortDa) + rec("ALDER", "Tay", kDa), "Imperial", true).page(),
+            std::string(kHead) + kCompactTable + compactHeader("ALDER") +
+                "<tr><td width=225>Spey</td>\r\n"
+                "<td>37.4</td><td>47.3</td><td>17.7</td><td>23.6</td><td>51.2</td><td>35.5</td>"
+                "<td>43.3</td><td>104.4</td><td>189.1</td><td>70.9</td><td>55.2</td>"
+                "<td>209</td><td>59.1</td><td>59.5</td><td></td></tr>\r\n"
+                "<tr><td width=225>Tay</td>\r\n"
+                "<td>37.4</td><td>47.3</td><td>17.7</td><td>23.6</td><td>51.2</td><td>35.5</td>"
+                "<td>43.3</td><td>104.4</td><td>189.1</td><td>70.9</td><td>55.2</td>"
+                "<td>990</td><td>59.1</td><td>59.5</td><td>55/45</td></tr>\r\n" +
+                kEnd);
+}
+
 TEST(year_report, first_make_named_xxx_gets_no_header_and_make_is_not_trimmed) {
   const std::string data = rec("XXX", "One", "") + rec(" ALDER", "Two", "");
   const std::string page = run(data, "Metric", true).page();
