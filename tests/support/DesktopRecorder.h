@@ -22,11 +22,11 @@ class DesktopRecorder : public form::MessageBoxes,
     bool question = false;
   };
 
-  std::vector<Shown> shown;                 // every message and question, in order
-  std::deque<form::Answer> answers;         // replies to questions (Cancel when none left)
-  std::vector<std::string> opened;          // documents asked to open
-  int pumps = 0;                            // pending-event passes requested
-  std::function<void()> onMessage;          // runs while a message is "up"
+  std::vector<Shown> shown;                     // every message and question, in order
+  std::deque<form::Answer> answers;             // replies to questions (Cancel when none left)
+  std::vector<std::string> opened;              // documents asked to open
+  int pumps = 0;                                // pending-event passes requested
+  std::function<void()> onMessage;              // runs while a message is "up"
   std::function<void(form::Form&)> whileModal;  // drives a modal form; it must close it
   std::vector<std::string> modalForms;
 

@@ -1,0 +1,143 @@
+// A main window over fresh temporary folders, driven the way a person drives it: every
+// action goes through the same user* calls the Qt view makes.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "support/DesktopRecorder.h"
+#include "ui/main/SpecsWindow.h"
+
+namespace orv::testing {
+
+namespace fs = std::filesystem;
+
+// A dimension string: fifteen fields and the measurement year, each right-aligned.
+inline std::string dims(int wb, int cw = 1360, const std::string& wd = "55/45", int a = 95) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%4d%5s%2s", a, 80, 45, 60,
+                120, 90, 100, 450, 175, 140, wb, 150, 151, cw, wd.c_str(), "98");
+  return buf;
+}
+
+inline std::string record(const std::string& make, const std::string& model,
+                          const std::string& dimensions) {
+  return "<R><MA>" + make + "</MA><MO>" + model + "</MO><DA>" + dimensions + "</DA></R>\r\n";
+}
+
+// `count` records of one make with models "<prefix> 1" ... in file order.
+inline std::string manyRecords(const std::string& make, const std::string& prefix, int count) {
+  std::string out;
+  for (int i = 1; i <= count; ++i)
+    out += record(make, prefix + " " + std::to_string(i), dims(200 + i % 140));
+  return out;
+}
+
+class SpecsFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() /
+            ("orvane-main-test-" + std::to_string(::getpid()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "data");
+    fs::create_directories(root_ / "program");
+    places_ = std::make_unique<Places>(root_ / "data", root_ / "program", root_ / "report");
+  }
+  void TearDown() override {
+    window_.reset();
+    fs::remove_all(root_);
+  }
+
+  void writeData(const std::string& name, const std::string& content) {
+    std::ofstream(places_->currentFolder() / name, std::ios::binary) << content;
+  }
+  void writeProgram(const std::string& name, const std::string& content) {
+    std::ofstream(places_->programFolder() / name, std::ios::binary) << content;
+  }
+  std::string readProgram(const std::string& name) {
+    std::ifstream in(places_->programFolder() / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+
+  // Loads the window (Form_Load) and activates it once (Form_Activate).
+  SpecsWindow& start(int calendarYear = 2019) {
+    window_ = std::make_unique<SpecsWindow>(SpecsEnvironment{
+        *places_, desk_.desktop(), [calendarYear] { return calendarYear; }, [this] { ++quits_; }});
+    w().form().load();
+    w().form().show();
+    w().form().userActivate();
+    // Start-up messages are kept apart so later expectations see only their own.
+    startup_ = desk_.messages();
+    desk_.shown.clear();
+    return w();
+  }
+  SpecsWindow& w() { return *window_; }
+
+  // --- a person's actions ---
+  void focus(form::Control* c) { c->userFocus(); }
+  void typeInto(form::Control* box, const std::string& text) {
+    focus(box);
+    std::string now = box->text();
+    for (char ch : text) {
+      const int k = box->userKeyPress(static_cast<unsigned char>(ch));
+      if (k != 0) box->userType(now += static_cast<char>(k));
+    }
+  }
+  void replaceText(form::Control* box, const std::string& text) {
+    focus(box);
+    box->userType("");
+    typeInto(box, text);
+  }
+  void pressEnter(form::Control* box) { box->userKeyPress(form::kAsciiEnter); }
+  void pick(form::ListControl* box, const std::string& entry) {
+    focus(box);
+    box->userDropDown();
+    const auto& items = box->items();
+    const auto it = std::find(items.begin(), items.end(), entry);
+    ASSERT_NE(it, items.end()) << entry;
+    box->userSelect(static_cast<int>(it - items.begin()));
+  }
+  void chooseMake(const std::string& make) { pick(w().S_MAKE, make); }
+  void press(int key) { w().S_SCROLL2->userKeyDown(key, 0); }
+  void clickCell(form::Control* cell) {
+    cell->userFocus();
+    cell->userClick();
+  }
+  void clickButton(form::Control* button) {
+    button->userFocus();
+    button->userClick();
+  }
+
+  // --- what a person sees ---
+  std::string model(int row) { return w().S_MODEL[row]->text(); }
+  std::string cell(int column, int row) { return w().S_TEXT[column - 1][row]->text(); }
+  int highlighted() {
+    int found = -1;
+    for (int r = 0; r < SpecsWindow::kGridRows; ++r) {
+      if (w().S_MODEL[r]->backColor() == 0x00800000) {
+        EXPECT_EQ(found, -1) << "two rows highlighted";
+        found = r;
+      }
+    }
+    return found;
+  }
+  std::string focusName() {
+    auto* f = w().form().focus();
+    return f ? f->displayName() : "";
+  }
+
+  fs::path root_;
+  std::unique_ptr<Places> places_;
+  DesktopRecorder desk_;
+  std::unique_ptr<SpecsWindow> window_;
+  int quits_ = 0;
+  std::vector<std::string> startup_;
+};
+
+}  // namespace orv::testing
