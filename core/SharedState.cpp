@@ -1,5 +1,6 @@
 #include "core/SharedState.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Numbers.h"
@@ -8,7 +9,10 @@ namespace orv {
 
 std::string lastYearOf(const std::string& versionText) {
   const double year = numericReading(std::string_view(versionText).substr(0, 4));
-  return std::to_string(static_cast<long long>(std::trunc(year)) + 1);
+  // Four characters such as "9E99" read as a huge number: keep it within range so the
+  // conversion is defined and the text still parses as a long.
+  const double bounded = std::clamp(std::trunc(year), -1.0e9, 1.0e9);
+  return std::to_string(static_cast<long long>(bounded) + 1);
 }
 
 }  // namespace orv
