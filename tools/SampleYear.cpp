@@ -180,7 +180,10 @@ void appendRecord(std::string& out, std::string_view make, const Model& model, i
   out.append("<MA>").append(make).append("</MA>").append(gap);
   if (quirk != Quirk::NoModel) out.append("<MO>").append(model.name).append("</MO>").append(gap);
   std::string dims = dimensionString(model, year, stream);
-  if (quirk == Quirk::ShortDimensions) dims.resize(static_cast<std::size_t>(stream.between(9, 47)));
+  // Short strings end after a whole field: the fields that follow are simply not there.
+  static constexpr std::array<int, 8> kCuts{9, 21, 24, 30, 33, 36, 39, 43};
+  if (quirk == Quirk::ShortDimensions)
+    dims.resize(static_cast<std::size_t>(kCuts[stream.next() % kCuts.size()]));
   if (quirk == Quirk::Dimensions48) dims.resize(48);
   if (quirk != Quirk::NoDimensions) out.append("<DA>").append(dims).append("</DA>").append(gap);
   // An element no reader knows; it must be skipped.
