@@ -39,7 +39,7 @@ constexpr std::size_t kHolvera = 5;
 constexpr std::size_t kKestro = 7;
 
 // Model group words are built from these halves: ten times ten invented words.
-constexpr std::array<std::string_view, 10> kWordStarts{"Tr", "Qu", "Z",  "V",  "Kh",
+constexpr std::array<std::string_view, 10> kWordStarts{"Tr", "Qu", "Z",  "Pr", "Kh",
                                                        "Sk", "Br", "Dr", "Fl", "Gh"};
 constexpr std::array<std::string_view, 10> kWordEnds{"ellan", "orvix", "yndor", "astrel", "ennet",
                                                      "olvik", "ubrel", "oska",  "ethra",  "alcen"};
