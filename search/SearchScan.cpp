@@ -1,6 +1,7 @@
 #include "search/SearchScan.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/Fields.h"
 #include "core/FileProcs.h"
@@ -39,6 +40,54 @@ double fieldValue(std::string_view field) {
     }
   }
   return negative ? -value : value;
+}
+
+// The first `tag` (which begins with '<') at or after `from`, found by stepping from '<' to
+// '<' with memchr: tags sit a few bytes apart, where memmem's setup per call would cost
+// more than the search itself.
+std::size_t nextTag(std::string_view text, std::size_t from, std::string_view tag) {
+  while (from < text.size()) {
+    const void* lt = std::memchr(text.data() + from, '<', text.size() - from);
+    if (!lt) return npos;
+    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(lt) - text.data());
+    if (text.compare(at, tag.size(), tag) == 0) return at;
+    from = at + 1;
+  }
+  return npos;
+}
+
+// What the scan needs of one record, found in a single pass over its '<' characters: where
+// its "</R>" stands (npos when it has none) and the value of its first "DA" element, read
+// exactly as the tag lookup of the record text reads it (empty when the element is absent
+// or not closed inside the record).
+struct RecordParts {
+  std::size_t close = npos;
+  std::string_view dimensions;
+};
+
+RecordParts walkRecord(std::string_view text, std::size_t open) {
+  constexpr std::string_view kDaOpen = "<DA>";
+  constexpr std::string_view kDaClose = "</DA>";
+  RecordParts parts;
+  std::size_t daOpen = npos;
+  std::size_t daClose = npos;
+  for (std::size_t at = nextTag(text, open + kRecordOpen.size(), "<"); at != npos;
+       at = nextTag(text, at + 1, "<")) {
+    const std::string_view rest = text.substr(at);
+    if (rest.starts_with(kRecordClose)) {
+      parts.close = at;
+      break;
+    }
+    if (daOpen == npos) {
+      if (rest.starts_with(kDaOpen)) daOpen = at;
+    } else if (daClose == npos && rest.starts_with(kDaClose)) {
+      daClose = at;
+    }
+  }
+  if (parts.close != npos && daClose != npos) {
+    parts.dimensions = text.substr(daOpen + kDaOpen.size(), daClose - daOpen - kDaOpen.size());
+  }
+  return parts;
 }
 
 bool inRange(const Range& r, double v) {
@@ -90,17 +139,15 @@ bool scanYearText(std::string_view yearText, int year, const std::array<Range, 3
   const std::string yearDigits = std::to_string(year);
   std::size_t open = findText(yearText, kRecordOpen, 0);
   while (open != npos) {
-    const std::size_t close = findText(yearText, kRecordClose, open + kRecordOpen.size());
+    const RecordParts parts = walkRecord(yearText, open);
     // A record that is never closed cannot be delimited: the rest of this file is skipped
     // (searching again from the start would loop for ever).
-    if (close == npos) break;
-    const std::string_view record = yearText.substr(open, close - open);
+    if (parts.close == npos) break;
+    const std::string_view record = yearText.substr(open, parts.close - open);
 
-    const auto dims = findElement(record, "DA");
-    const std::string_view dimensions = dims ? dims->value : std::string_view();
-    const std::array<double, 3> values{fieldValue(fieldText(dimensions, WB)) / divisor,
-                                       fieldValue(fieldText(dimensions, TF)) / divisor,
-                                       fieldValue(fieldText(dimensions, TR)) / divisor};
+    const std::array<double, 3> values{fieldValue(fieldText(parts.dimensions, WB)) / divisor,
+                                       fieldValue(fieldText(parts.dimensions, TF)) / divisor,
+                                       fieldValue(fieldText(parts.dimensions, TR)) / divisor};
     if (inRange(ranges[0], values[0]) && inRange(ranges[1], values[1]) &&
         inRange(ranges[2], values[2])) {
       appendHitLine(result.text, yearDigits, record, values);
@@ -110,7 +157,7 @@ bool scanYearText(std::string_view yearText, int year, const std::array<Range, 3
         return false;
       }
     }
-    open = findText(yearText, kRecordOpen, close);
+    open = nextTag(yearText, parts.close + 1, kRecordOpen);
   }
   return true;
 }

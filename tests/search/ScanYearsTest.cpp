@@ -237,6 +237,24 @@ TEST_F(ScanYears, record_lacking_its_closing_tag_runs_to_the_next_one) {
   EXPECT_EQ(lines[2].substr(0, 11), "1990 THIRD ");
 }
 
+TEST_F(ScanYears, dimension_element_is_read_inside_its_own_record_only) {
+  writeFile("SP1990.TXT",
+            // DA not closed inside its record: the record has no dimensions, and the "</DA>"
+            // of the next record does not count for it.
+            "<R><MA>OPEN</MA><MO>A</MO><DA>" + dims("265", "150", "148") + "</R>\r\n" +
+                // Elements in another order, lower-case tags ignored, other tags skipped.
+                "<R><XX>1</XX><da>" + dims("111", "111", "111") + "</da><DA>" +
+                dims("222", "160", "161") + "</DA><MO>B</MO><MA>ORDER</MA></R>\r\n" +
+                record("LAST", "C", dims("200", "130", "131")));
+  const auto lines = linesOf(scan(kAllBlank).text);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[1].substr(0, 10), "1990 OPEN ");
+  EXPECT_EQ(lines[1].substr(78), "0.0    0.0    0.0   ");
+  EXPECT_EQ(lines[2].substr(0, 11), "1990 ORDER ");
+  EXPECT_EQ(lines[2].substr(78), "222.0  160.0  161.0 ");
+  EXPECT_EQ(lines[3].substr(78), "200.0  130.0  131.0 ");
+}
+
 TEST_F(ScanYears, binary_and_empty_files_do_not_disturb_the_scan) {
   std::string binary(4096, '\0');
   for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 7 + 3);
