@@ -1,9 +1,6 @@
 #include "ui/main/SpecsWindow.h"
 
-// The search window joins later.
-namespace orv {
-class SearchWindow {};
-}  // namespace orv
+#include "search/SearchWindow.h"
 
 namespace orv {
 

@@ -15,7 +15,9 @@
 
 namespace orv {
 
+namespace search {
 class SearchWindow;
+}
 
 // What the window needs from outside: places on disk, the desktop, the clock, and how to end
 // the program.
@@ -120,6 +122,9 @@ class SpecsWindow {
   void B_HELP_Click();
   void B_SEARCH_Click();
 
+  // The search window of the last B_SEARCH_Click (null before the first).
+  search::SearchWindow* searchWindow() const { return search_.get(); }
+
  private:
   void buildDesign();
   void connectEvents();
@@ -140,7 +145,7 @@ class SpecsWindow {
   SpecsEnvironment env_;
   form::Form form_;
   SharedState state_;
-  std::unique_ptr<SearchWindow> search_;
+  std::unique_ptr<search::SearchWindow> search_;
 };
 
 }  // namespace orv
