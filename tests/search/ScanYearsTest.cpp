@@ -84,6 +84,10 @@ struct RangeCase {
 };
 
 // One record: WB 265, TF 150, TR 148 cm (104.33, 59.06, 58.27 in).
+void PrintTo(const RangeCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class OneRecordRanges : public ScanYears, public ::testing::WithParamInterface<RangeCase> {};
 
 TEST_P(OneRecordRanges, hit_or_not) {

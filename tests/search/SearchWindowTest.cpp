@@ -212,6 +212,10 @@ struct CheckCase {
   const char* focusAfter;
 };
 
+void PrintTo(const CheckCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class InputChecks : public SearchWindowTest, public ::testing::WithParamInterface<CheckCase> {};
 
 TEST_P(InputChecks, show_one_message_and_leave_the_focus_as_described) {
