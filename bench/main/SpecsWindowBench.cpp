@@ -1,0 +1,101 @@
+// The main window's two hot paths on the form model: loading a make with 5,000 models out
+// of a 100,000-record year (F_LOADMODEL and F_SCROLL), and one Down key at the grid's lower
+// edge (a scroll step and a redraw of all 126 cells).
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "ui/main/SpecsWindow.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace orv;
+
+class SilentDesktop : public form::MessageBoxes,
+                      public form::DocumentOpener,
+                      public form::EventPump,
+                      public form::ModalDisplay {
+ public:
+  void message(std::string_view) override {}
+  form::Answer askYesNoCancel(std::string_view) override { return form::Answer::Cancel; }
+  void openDocument(const std::string&) override {}
+  void processPendingEvents() override {}
+  void showModal(form::Form&) override {}
+};
+
+// 100,000 records in 20 makes of 5,000 models each.
+std::string bigYear() {
+  std::string out;
+  out.reserve(100000 * 110);
+  char dims[64];
+  for (int make = 0; make < 20; ++make) {
+    const std::string name = "MAKE" + std::to_string(100 + make);
+    for (int m = 0; m < 5000; ++m) {
+      std::snprintf(dims, sizeof dims, "%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%4d%5s%2s",
+                    90 + m % 9, 80, 45, 60, 120, 90, 100, 450, 175, 140, 200 + m % 140, 150, 151,
+                    900 + m % 2000, "55/45", "98");
+      out += "<R><MA>" + name + "</MA><MO>GROUP" + std::to_string(m / 7) + " MODEL " +
+             std::to_string(m) + "</MO><DA>" + dims + "</DA></R>\r\n";
+    }
+  }
+  return out;
+}
+
+struct Window {
+  Window()
+      : root(fs::temp_directory_path() / ("orvane-bench-" + std::to_string(::getpid()))),
+        places((fs::create_directories(root), root), root, root / "report"),
+        specs({places, desktop(), [] { return 2019; }, [] {}}) {
+    specs.form().load();
+    specs.form().userActivate();
+    specs.state().yearData = bigYear();
+    specs.S_UNITS->setText("Imperial");  // the costlier formatting
+  }
+  ~Window() { fs::remove_all(root); }
+  form::Desktop desktop() { return silent.desktop(); }
+
+  fs::path root;
+  Places places;
+  struct : SilentDesktop {
+    form::Desktop desktop() { return form::Desktop{*this, *this, *this, *this}; }
+  } silent;
+  SpecsWindow specs;
+};
+
+void BM_LoadMakeWith5000Models(benchmark::State& state) {
+  Window w;
+  for (auto _ : state) {
+    w.specs.S_MAKE->setText("make110");
+    w.specs.S_MAKE_Click();  // empties the filter box, then F_LOADMODEL
+    benchmark::DoNotOptimize(w.specs.S_LIST->count());
+  }
+  state.counters["models"] = w.specs.S_LIST->count();
+  state.counters["groups"] = w.specs.S_MODELDROP->count();
+}
+BENCHMARK(BM_LoadMakeWith5000Models)->Unit(benchmark::kMillisecond);
+
+void BM_DownKeyAtTheGridEdge(benchmark::State& state) {
+  Window w;
+  w.specs.S_MAKE->setText("MAKE110");
+  w.specs.F_LOADMODEL();
+  w.specs.S_SCROLL2->setFocus();
+  w.specs.S_SCROLL2->userKeyDown(form::kKeyPageDown);  // onto the last row
+  for (auto _ : state) {
+    w.specs.S_SCROLL2->userKeyDown(form::kKeyDown);
+    if (w.specs.S_SCROLL->value() == w.specs.S_SCROLL->max()) {
+      state.PauseTiming();
+      w.specs.S_SCROLL2->userKeyDown(form::kKeyHome);
+      w.specs.S_SCROLL2->userKeyDown(form::kKeyPageDown);
+      state.ResumeTiming();
+    }
+  }
+}
+BENCHMARK(BM_DownKeyAtTheGridEdge)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
