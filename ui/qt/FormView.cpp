@@ -86,7 +86,7 @@ void FormView::flushAll() {
   }
 }
 
-FormView::ModalScope::ModalScope() {
+FormView::ModalScope::ModalScope() : wasActive_(QApplication::activeWindow()) {
   flushAll();
   ++modalDepth;
 }
@@ -98,6 +98,9 @@ FormView::ModalScope::~ModalScope() {
     v->flush();
     v->reapplyFocus();
   }
+  // Where no window manager hands the activation back, the window gets it back itself.
+  if (wasActive_ && !QApplication::activeWindow() && wasActive_->isVisible())
+    wasActive_->activateWindow();
 }
 
 bool FormView::ModalScope::active() {

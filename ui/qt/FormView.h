@@ -23,6 +23,7 @@
 // otherwise from the event loop. A hidden list box is not copied into Qt until it shows.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -75,6 +76,9 @@ class FormView : public QWidget, private form::FormObserver {
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
     static bool active();
+
+   private:
+    QPointer<QWidget> wasActive_;  // activated again when the box has gone
   };
 
  signals:
