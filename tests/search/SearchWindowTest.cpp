@@ -380,6 +380,14 @@ TEST_F(SearchWindowTest, result_file_appearing_during_the_run_is_left_alone) {
   EXPECT_EQ(readFile("report.txt"), "someone else's");
 }
 
+TEST_F(SearchWindowTest, folder_named_like_the_result_file_is_never_replaced) {
+  fs::create_directory(root() / "REPORT.TXT");
+  open("Metric", [&](Form&) { press("B_RUN"); });
+  EXPECT_EQ(desk.messages(), std::vector<std::string>{kExists});
+  EXPECT_TRUE(desk.opened.empty());
+  EXPECT_TRUE(fs::is_directory(root() / "REPORT.TXT"));
+}
+
 TEST_F(SearchWindowTest, unwritable_result_file_is_reported_and_not_opened) {
   // The folder disappears while the search runs, so REPORT.TXT can not be created.
   desk.onPump = [&](int pass) {
