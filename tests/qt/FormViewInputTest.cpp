@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTextEdit>
 #include <QTimer>
@@ -32,6 +33,7 @@ class FormViewInputTest : public QObject {
   void init();
   void cleanup();
   void typedLettersPassThroughKeyPressWhichMayChangeOrSwallowThem();
+  void typingInsideAChosenEntryKeepsTheCursorWhereThePersonTypes();
   void enterReachesKeyPressAndAddsNoEntry();
   void openingTheListRaisesDropDownBeforeTheEntriesShow();
   void labelAccessKeyMovesToTheNextControlInTabOrder();
@@ -79,6 +81,22 @@ void FormViewInputTest::typedLettersPassThroughKeyPressWhichMayChangeOrSwallowTh
   QCOMPARE(countOf(t_->log, "KeyPress S_NAME 97"), 1);  // the key as typed: 'a'
   QCOMPARE(countOf(t_->log, "KeyPress S_NAME 49"), 1);  // '1', swallowed
   QCOMPARE(t_->log.back(), std::string("Change S_NAME ABC"));
+}
+
+void FormViewInputTest::typingInsideAChosenEntryKeepsTheCursorWhereThePersonTypes() {
+  for (const char* e : {"ALPHA", "BRAVO"}) t_->S_NAME->addItem(e);
+  t_->S_NAME->setListIndex(1);
+  focusModel(*t_->S_NAME);
+  QLineEdit* edit = combo("S_NAME")->lineEdit();
+  edit->setCursorPosition(2);
+  QTest::keyClick(combo("S_NAME"), Qt::Key_X);
+  // The text no longer is an entry, so the model chose none; the cursor stays after the X.
+  QCOMPARE(t_->S_NAME->text(), std::string("BRXAVO"));
+  QCOMPARE(t_->S_NAME->listIndex(), -1);
+  QCOMPARE(edit->text(), QString("BRXAVO"));
+  QCOMPARE(edit->cursorPosition(), 3);
+  QTest::keyClick(combo("S_NAME"), Qt::Key_Y);
+  QCOMPARE(edit->text(), QString("BRXYAVO"));
 }
 
 void FormViewInputTest::enterReachesKeyPressAndAddsNoEntry() {

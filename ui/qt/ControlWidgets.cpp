@@ -28,7 +28,7 @@ TextCell::TextCell(QWidget* parent, bool readOnly, bool centred) : QTextEdit(par
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setLineWrapMode(QTextEdit::WidgetWidth);
   // Two lines of the window font must fit the designed 40-pixel cell.
-  document()->setDocumentMargin(1);
+  document()->setDocumentMargin(2);
   QTextOption option = document()->defaultTextOption();
   option.setAlignment(centred ? Qt::AlignHCenter : Qt::AlignLeft);
   document()->setDefaultTextOption(option);

@@ -89,6 +89,9 @@ void FormView::forward(const std::function<void()>& call) {
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
+    case QEvent::Wheel:
+      // A closed combo box does not change its choice under a passing mouse wheel.
+      return qobject_cast<QComboBox*>(watched) != nullptr;
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

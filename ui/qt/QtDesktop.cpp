@@ -84,6 +84,11 @@ void QtDesktop::showModal(form::Form& form) {
   view->setWindowModality(Qt::ApplicationModal);
   QEventLoop loop;
   QObject::connect(view.get(), &FormView::formUnloaded, &loop, &QEventLoop::quit);
+  if (owner) {
+    // Over the middle of the window it belongs to.
+    const QRect area = owner->frameGeometry();
+    view->move(area.center() - QPoint(view->width() / 2, view->height() / 2));
+  }
   form.show();  // Load runs now, observed by the view
   view->flush();
   if (form.loaded() && form.shown()) {

@@ -159,11 +159,18 @@ void FormView::applyList(Entry& e, unsigned bits) {
         combo->clear();
         combo->addItems(toQStrings(list.items()));
       }
+      QLineEdit* edit = combo->lineEdit();
+      const QString before = edit->text();
+      const int cursor = edit->cursorPosition();
       if (bits & (bit(Property::List) | bit(Property::ListIndex)))
         combo->setCurrentIndex(list.listIndex());
-      // An edit field that already shows the text keeps its cursor and selection.
+      // An edit field that already shows the text keeps its cursor (choosing no entry
+      // must not move the cursor of a person typing).
       const QString text = fromModel(c.text());
-      if (combo->lineEdit()->text() != text) combo->lineEdit()->setText(text);
+      if (edit->text() != text) {
+        edit->setText(text);
+        if (text == before) edit->setCursorPosition(cursor);
+      }
       break;
     }
     case Kind::ListBox: {
