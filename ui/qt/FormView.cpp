@@ -43,6 +43,19 @@ FormView::FormView(form::Form& form, QWidget* parent) : QWidget(parent, Qt::Wind
 }
 
 FormView::~FormView() {
+  // The widgets go first, while this view is still whole: nothing they signal on the way
+  // out may reach the model, and Qt's focus news must not reach a half-destroyed view.
+  disconnect(qApp, nullptr, this, nullptr);
+  std::vector<QWidget*> outer;
+  for (auto& e : entries_) {
+    e.widget->blockSignals(true);
+    e.widget->removeEventFilter(this);
+    if (e.widget->parentWidget() == this) outer.push_back(e.widget);
+  }
+  entries_.clear();
+  byControl_.clear();
+  byWidget_.clear();
+  qDeleteAll(outer);  // a frame takes the controls inside it along
   form_.removeObserver(this);
   auto& v = registry();
   v.erase(std::remove(v.begin(), v.end(), this), v.end());
