@@ -35,9 +35,11 @@ class FormViewInputTest : public QObject {
   void typedLettersPassThroughKeyPressWhichMayChangeOrSwallowThem();
   void typingInsideAChosenEntryKeepsTheCursorWhereThePersonTypes();
   void enterReachesKeyPressAndAddsNoEntry();
+  void leavingABoxWhoseTextMatchesAnEntryChoosesNothing();
   void openingTheListRaisesDropDownBeforeTheEntriesShow();
   void labelAccessKeyMovesToTheNextControlInTabOrder();
   void buttonAccessKeyPressesTheButton();
+  void clickOnButtonMovesTheFocusThereBeforeItsClick();
   void tabFollowsTheModelsTabOrder();
   void hiddenReceiverHoldsTheFocusAndGetsNavigationKeys();
   void clickOnReadOnlyCellRaisesFocusThenClick();
@@ -109,6 +111,17 @@ void FormViewInputTest::enterReachesKeyPressAndAddsNoEntry() {
   QCOMPARE(t_->S_NAME->text(), std::string("X"));
 }
 
+void FormViewInputTest::leavingABoxWhoseTextMatchesAnEntryChoosesNothing() {
+  for (const char* e : {"ONE", "TWO"}) t_->S_KIND->addItem(e);
+  focusModel(*t_->S_KIND);
+  QTest::keyClicks(combo("S_KIND"), "TWO");
+  QTest::keyClick(combo("S_KIND"), Qt::Key_Tab);
+  QCOMPARE(t_->form.focus(), t_->S_SINK);
+  QCOMPARE(countOf(t_->log, "Click S_KIND"), 0);
+  QCOMPARE(t_->S_KIND->listIndex(), -1);
+  QCOMPARE(t_->S_KIND->text(), std::string("TWO"));
+}
+
 void FormViewInputTest::openingTheListRaisesDropDownBeforeTheEntriesShow() {
   focusModel(*t_->S_NAME);
   t_->S_NAME->addItem("STALE");
@@ -142,6 +155,14 @@ void FormViewInputTest::buttonAccessKeyPressesTheButton() {
   QCOMPARE(QApplication::focusWidget(), view_->widget("B_GO"));
   QTest::qWait(150);  // no second, delayed click
   QCOMPARE(t_->goClicks, 1);
+}
+
+void FormViewInputTest::clickOnButtonMovesTheFocusThereBeforeItsClick() {
+  focusModel(*t_->S_NAME);
+  t_->log.clear();
+  QTest::mouseClick(view_->widget("B_GO"), Qt::LeftButton);
+  QCOMPARE(t_->log, (Log{"LostFocus S_NAME", "Click B_GO"}));
+  QCOMPARE(t_->form.focus(), t_->B_GO);
 }
 
 void FormViewInputTest::tabFollowsTheModelsTabOrder() {

@@ -13,6 +13,9 @@
 //   QObject::connect(&view, &orv::qt::FormView::formUnloaded, &app, &QApplication::quit);
 //   return app.exec();
 // A modal form (F_SEARCH) needs no code of its own: QtDesktop::showModal creates its view.
+// The form must outlive its view. The view paints what the model holds: a label shows the
+// window's grey only if its backColor says so, and a text box or label draws its one-pixel
+// frame only where `border` is set (read when the view is built).
 //
 // Tests reach a view with FormView::viewOf(form) (also while a modal form is open, e.g.
 // from QtDesktop::onModalShown or a timer) and its widgets with widget("S_MAKE").
