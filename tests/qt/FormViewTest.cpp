@@ -99,7 +99,9 @@ void FormViewTest::headingsShowTwoLinesForCrLfAndBareLf() {
     const int height = label->heightForWidth(label->width());
     QVERIFY2(height >= 2 * line - 1 && height < 3 * line, name);
   }
+  QVERIFY(qobject_cast<QLabel*>(view.widget("L_A"))->alignment() & Qt::AlignHCenter);
   auto* single = qobject_cast<QLabel*>(view.widget("Label1"));
+  QVERIFY(single->alignment() & Qt::AlignLeft);
   QVERIFY(single->heightForWidth(single->width()) < 2 * QFontMetrics(single->font()).lineSpacing());
 }
 

@@ -45,6 +45,9 @@ QWidget* FormView::createWidget(form::Control& control) {
       label->setWordWrap(true);
       label->setTextInteractionFlags(Qt::NoTextInteraction);
       label->setFrameStyle(control.border ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+      label->setAlignment(
+          Qt::AlignTop |
+          (control.alignment == form::Align::Center ? Qt::AlignHCenter : Qt::AlignLeft));
       label->setMargin(0);
       label->setIndent(0);
       return label;
