@@ -6,7 +6,11 @@
 namespace orv::form {
 
 Control::Control(Form& form, Kind kind, std::string name, int index)
-    : form_(form), kind_(kind), name_(std::move(name)), index_(index) {}
+    : form_(form), kind_(kind), name_(std::move(name)), index_(index) {
+  // Input boxes are white by default; labels, buttons and frames take the face colour.
+  const bool inputBox = kind == Kind::TextBox || kind == Kind::ComboBox || kind == Kind::ListBox;
+  backColor_ = inputBox ? kWhite : kSystemButtonFace;
+}
 
 std::string Control::displayName() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";

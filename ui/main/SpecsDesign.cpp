@@ -108,9 +108,10 @@ void SpecsWindow::buildDesign() {
       S_TEXT[col][row] = &c;
     }
   }
-  for (auto* c : S_MODEL) c->multiLine = c->readOnly = true, c->tabStop = false;
+  // Each cell draws its own single-line border, so the grid reads as a table.
+  for (auto* c : S_MODEL) c->multiLine = c->readOnly = c->border = true, c->tabStop = false;
   for (auto& column : S_TEXT) {
-    for (auto* c : column) c->multiLine = c->readOnly = true, c->tabStop = false;
+    for (auto* c : column) c->multiLine = c->readOnly = c->border = true, c->tabStop = false;
   }
 
   S_MODELDROP = &form_.add<ComboBox>("S_MODELDROP");
