@@ -14,7 +14,6 @@ namespace orv::qt {
 using form::Kind;
 
 namespace {
-int inputDepth = 0;
 
 // The key code the window logic knows for a Qt key, or 0.
 int keyCodeOf(int key) {
@@ -77,14 +76,10 @@ QLineEdit* editFieldOf(QWidget* w) {
 }  // namespace
 
 void FormView::forward(const std::function<void()>& call) {
-  struct Depth {
-    Depth() { ++inputDepth; }
-    ~Depth() {
-      // Every change the input caused shows before the next input is read.
-      if (--inputDepth == 0) flushAll();
-    }
-  } depth;
   call();
+  // Every change the input caused shows before the next input is read, also for input
+  // that arrives inside a modal window opened by an outer handler.
+  flushAll();
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
