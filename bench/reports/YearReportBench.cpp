@@ -20,10 +20,10 @@ namespace fs = std::filesystem;
 std::string generateYear(int records) {
   std::string data;
   data.reserve(static_cast<std::size_t>(records) * 110);
-  unsigned seed = 12345;
-  auto next = [&seed](unsigned range) {
-    seed = seed * 1103515245u + 12345u;
-    return (seed >> 16) % range;
+  unsigned state = 12345;
+  auto next = [&state](unsigned range) {
+    state = state * 1103515245u + 12345u;
+    return (state >> 16) % range;
   };
   auto field = [](std::string& out, unsigned value, int width) {
     std::string digits = std::to_string(value);

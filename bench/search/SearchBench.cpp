@@ -55,7 +55,7 @@ void appendField(std::string& out, int value, int width) {
 // their own lines as the data release writes them; older years often lack track widths.
 std::string yearFile(int year) {
   Lcg rng{static_cast<std::uint64_t>(year) * 7919u};
-  std::string text = "Specifications " + std::to_string(year) + "\r\n";
+  std::string text = "Dimension data " + std::to_string(year) + "\r\n";
   text.reserve(kBytesPerYear + 4096);
   int make = 0;
   while (text.size() < kBytesPerYear) {
