@@ -1,7 +1,7 @@
 #include "core/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace orv {
@@ -11,19 +11,40 @@ bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Rounds half away from zero on the value's 15-significant-digit decimal form.
+// Rounds half away from zero as the value's 15-significant-digit decimal form would:
+// 1.15 * 10 is 11.499999999999998 in binary but stands for 11.5, so a fraction within a
+// few units of the 15th digit of one half counts as exactly one half.
 long long roundDecimal(double value) {
-  if (!std::isfinite(value)) return 0;
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15g", value);
-  const double decimal = std::strtod(buf, nullptr);
-  const double r = std::round(decimal);  // std::round rounds halves away from zero
-  if (r > 9.0e18 || r < -9.0e18) return 0;
-  return static_cast<long long>(r);
+  if (!std::isfinite(value) || value > 9.0e18 || value < -9.0e18) return 0;
+  const double magnitude = std::fabs(value);
+  const double whole = std::floor(magnitude);
+  const double fraction = magnitude - whole;
+  const double tolerance = 1e-14 * std::max(1.0, magnitude);
+  const double rounded = fraction >= 0.5 - tolerance ? whole + 1.0 : whole;
+  const auto units = static_cast<long long>(rounded);
+  return value < 0 ? -units : units;
 }
 }  // namespace
 
 double numericReading(std::string_view text) {
+  // The stored fields are plain whole numbers: read those directly.
+  {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (negative || (i < text.size() && text[i] == '+')) ++i;
+    long long whole = 0;
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i]) && digits < 15) {
+      whole = whole * 10 + (text[i] - '0');
+      ++i;
+      ++digits;
+    }
+    const bool ends = i == text.size() ||
+                      (text[i] != ' ' && text[i] != '\t' && text[i] != '.' && !isDigit(text[i]) &&
+                       text[i] != 'E' && text[i] != 'e' && text[i] != 'D' && text[i] != 'd');
+    if (digits > 0 && ends) return static_cast<double>(negative ? -whole : whole);
+  }
   // Collect the characters that continue the number, skipping blanks, then convert once.
   std::string number;
   number.reserve(24);
@@ -100,24 +121,45 @@ long long roundUnits(double value) {
   return roundDecimal(value);
 }
 
+namespace {
+// Writes the magnitude's digits backwards from `end`; returns the first character written.
+char* writeDigits(char* end, unsigned long long magnitude, int minimumDigits) {
+  int written = 0;
+  do {
+    *--end = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+    ++written;
+  } while (magnitude != 0 || written < minimumDigits);
+  return end;
+}
+
+unsigned long long magnitudeOf(long long v) {
+  return v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+}
+}  // namespace
+
 std::string formatOneDecimal(double value) {
   const long long tenths = roundTenths(value);
-  const unsigned long long mag = tenths < 0 ? static_cast<unsigned long long>(-tenths)
-                                            : static_cast<unsigned long long>(tenths);
-  std::string out = tenths < 0 ? "-" : "";
-  out += std::to_string(mag / 10);
+  char buf[32];
+  char* end = buf + sizeof buf;
+  char* first = writeDigits(end, magnitudeOf(tenths), 2);
+  // Move the integer digits one place left to make room for the point.
+  std::string out;
+  out.reserve(static_cast<std::size_t>(end - first) + 2);
+  if (tenths < 0) out += '-';
+  out.append(first, end - 1);
   out += '.';
-  out += static_cast<char>('0' + mag % 10);
+  out += end[-1];
   return out;
 }
 
 std::string formatWholeTwoDigits(double value) {
   const long long units = roundUnits(value);
-  const unsigned long long mag =
-      units < 0 ? static_cast<unsigned long long>(-units) : static_cast<unsigned long long>(units);
-  std::string digits = std::to_string(mag);
-  if (digits.size() < 2) digits.insert(0, 1, '0');
-  return (units < 0 ? "-" : "") + digits;
+  char buf[32];
+  char* end = buf + sizeof buf;
+  char* first = writeDigits(end, magnitudeOf(units), 2);
+  if (units < 0) *--first = '-';
+  return std::string(first, end);
 }
 
 }  // namespace orv
