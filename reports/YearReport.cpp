@@ -1,9 +1,7 @@
 #include "reports/YearReport.h"
 
 #include <array>
-#include <cstdint>
 #include <string>
-#include <unordered_map>
 
 #include "core/Fields.h"
 #include "core/Format.h"
@@ -19,40 +17,20 @@ namespace {
 constexpr std::array<Field, 14> kCompactOrder{A, B, C, D, E, F, G, WB, OL, OW, OH, CW, TF, TR};
 
 // Converted values as the year report shows them: F_FORMAT without unit text, trimmed.
-// A year repeats the same few hundred stored values thousands of times, and the number
-// formatting dominates the report's time, so each distinct field text is converted once.
 class ConvertedValues {
  public:
   explicit ConvertedValues(std::string_view unitText) : unitText_(unitText) {}
 
   std::string_view get(std::string_view dimensions, Field field) {
-    const auto text = fieldText(dimensions, field);
-    const bool weight = kFields[field].factor == kKgToPounds;
-    if (text.size() > 4) return store(text, field);  // no field is wider; kept for safety
-    std::uint64_t key =
-        (static_cast<std::uint64_t>(text.size()) << 32) | (std::uint64_t{weight} << 40);
-    for (std::size_t i = 0; i < text.size(); ++i)
-      key |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
-    if (const auto hit = cache_.find(key); hit != cache_.end()) return hit->second;
-    const std::string& value = store(text, field);
-    // Odd data could hold a different text in every field; keep the memory bounded.
-    if (cache_.size() < kMaxEntries) return cache_.emplace(key, value).first->second;
-    return value;
+    value_ = F_FORMAT(fieldText(dimensions, field), kFields[field].factor, kNoUnit, unitText_);
+    const auto t = trimBlanks(value_);
+    if (t.size() != value_.size()) value_ = std::string(t);
+    return value_;
   }
 
  private:
-  static constexpr std::size_t kMaxEntries = 8192;
-
-  const std::string& store(std::string_view text, Field field) {
-    scratch_ = F_FORMAT(text, kFields[field].factor, kNoUnit, unitText_);
-    const auto t = trimBlanks(scratch_);
-    if (t.size() != scratch_.size()) scratch_ = std::string(t);
-    return scratch_;
-  }
-
   std::string_view unitText_;
-  std::string scratch_;
-  std::unordered_map<std::uint64_t, std::string> cache_;
+  std::string value_;
 };
 
 void appendMakeHeader(std::string& piece, std::string_view make, bool compact) {
