@@ -15,73 +15,45 @@ namespace orv {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readBytes;
 using test::writeBytes;
 
 class FileProcs : public ::testing::Test {
  protected:
-  FileProcs()
-      : current_(root_ / "current"),
-        report_(root_ / "report"),
-        places_(current_, root_ / "program", report_) {
-    fs::create_directories(current_);
-    fs::create_directories(root_ / "program");
+  FileProcs() : places_(root_ / "current", root_.path(), report_) {
+    fs::create_directories(root_ / "current");
   }
-
-  fs::path current(std::string_view name) const { return current_ / name; }
-  unsigned modeOf(const fs::path& p) const {
-    struct stat st {};
-    if (::lstat(p.c_str(), &st) != 0) return 0xFFFF;
-    return st.st_mode & 07777;
-  }
+  fs::path current(std::string_view name) const { return root_ / "current" / name; }
+  std::string reportProblem() const { return places_.reportFolderProblem(); }
 
   test::TempFolder root_;
-  fs::path current_;
-  fs::path report_;
+  fs::path report_ = root_ / "report";
   Places places_;
 };
 
-TEST_F(FileProcs, ReadFileMatchesNamesWithoutRegardToCase) {
-  writeBytes(current("Sp1995.txt"), "<R></R>");
-  EXPECT_EQ(F_READFILE(places_, "SP1995.TXT"), "<R></R>");
-  EXPECT_EQ(F_READFILE(places_, "sp1995.txt"), "<R></R>");
-}
-
-TEST_F(FileProcs, ReadFilePrefersTheExactName) {
-  writeBytes(current("SP1995.TXT"), "upper");
-  writeBytes(current("sp1995.txt"), "lower");
-  EXPECT_EQ(F_READFILE(places_, "sp1995.txt"), "lower");
-  EXPECT_EQ(F_READFILE(places_, "SP1995.TXT"), "upper");
-}
-
-TEST_F(FileProcs, ReadFileKeepsEveryByte) {
-  std::string bytes;
+TEST_F(FileProcs, ReadFileAnswersEveryByteOrEmptyOrMinusOne) {
+  std::string bytes = "\r\n\t\r\r\n\n";
   for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
-  bytes += "\r\n\t\r\r\n\n";
-  bytes += bytes;
-  writeBytes(current("VERSION.TXT"), bytes);
-  EXPECT_EQ(F_READFILE(places_, "VERSION.TXT"), bytes);
-}
-
-TEST_F(FileProcs, ReadFileAnswersEmptyForWhatIsNotANormalFile) {
+  writeBytes(current("Sp1995.txt"), bytes);
+  writeBytes(current("SP1996.TXT"), "upper");
+  writeBytes(current("sp1996.txt"), "lower");
   writeBytes(current("EMPTY.TXT"), "");
   writeBytes(current(".HIDDEN.TXT"), "secret");
   fs::create_directory(current("SP1999.TXT"));
-  ASSERT_EQ(::mkfifo(current("SP2000.TXT").c_str(), 0600), 0);
-  writeBytes(root_ / "OUTSIDE.TXT", "outside");
-  EXPECT_EQ(F_READFILE(places_, "MISSING.TXT"), "");
-  EXPECT_EQ(F_READFILE(places_, "EMPTY.TXT"), "");
-  EXPECT_EQ(F_READFILE(places_, ".HIDDEN.TXT"), "");
-  EXPECT_EQ(F_READFILE(places_, "SP1999.TXT"), "");
-  EXPECT_EQ(F_READFILE(places_, "SP2000.TXT"), "");  // a FIFO without a writer: no hang
-  EXPECT_EQ(F_READFILE(places_, "../OUTSIDE.TXT"), "");
-  EXPECT_EQ(F_READFILE(places_, ""), "");
-}
-
-TEST_F(FileProcs, ReadFileAnswersMinusOneForAPathTheSystemRejects) {
+  ASSERT_EQ(::mkfifo(current("SP2000.TXT").c_str(), 0600), 0);  // without a writer: no hang
   fs::create_symlink("LOOP.TXT", current("LOOP.TXT"));
-  EXPECT_EQ(F_READFILE(places_, "LOOP.TXT"), "-1");
-  EXPECT_EQ(F_READFILE(places_, std::string(300, 'A')), "-1");  // name too long
+  writeBytes(root_ / "OUTSIDE.TXT", "outside");
+  const std::pair<std::string, std::string> cases[] = {{"SP1995.TXT", bytes},
+                                                       {"sp1996.txt", "lower"},
+                                                       {"SP1996.TXT", "upper"},
+                                                       {"MISSING.TXT", ""},
+                                                       {"EMPTY.TXT", ""},
+                                                       {".HIDDEN.TXT", ""},
+                                                       {"SP1999.TXT", ""},
+                                                       {"SP2000.TXT", ""},
+                                                       {"../OUTSIDE.TXT", ""},
+                                                       {"LOOP.TXT", "-1"},
+                                                       {std::string(300, 'A'), "-1"}};
+  for (const auto& [name, expected] : cases) EXPECT_EQ(F_READFILE(places_, name), expected) << name;
 }
 
 TEST_F(FileProcs, ReadFileAnswersMinusOneForAnUnreadableFile) {
@@ -91,111 +63,72 @@ TEST_F(FileProcs, ReadFileAnswersMinusOneForAnUnreadableFile) {
   EXPECT_EQ(F_READFILE(places_, "SP1990.TXT"), "-1");
 }
 
-TEST_F(FileProcs, KillFileDeletesTheFileWhoseUpperCasedNameMatches) {
+TEST_F(FileProcs, KillFileDeletesOnlyTheFileWhoseUpperCasedNameMatches) {
   writeBytes(current("Report.txt"), "old");
-  EXPECT_TRUE(F_KILLFILE(places_, "REPORT.TXT"));
-  EXPECT_FALSE(fs::exists(current("Report.txt")));
-}
-
-TEST_F(FileProcs, KillFileIgnoresBlanksAroundTheName) {
-  writeBytes(current("REPORT.TXT"), "old");
-  EXPECT_TRUE(F_KILLFILE(places_, "  REPORT.TXT "));
-  EXPECT_FALSE(fs::exists(current("REPORT.TXT")));
-}
-
-TEST_F(FileProcs, KillFileDeletesNothingForLowerCaseOrFolderParts) {
-  writeBytes(current("Report.txt"), "keep");
   fs::create_directory(current("sub"));
   writeBytes(current("sub") / "REPORT.TXT", "keep");
   fs::create_directory(current("FOLDER.TXT"));
-  EXPECT_TRUE(F_KILLFILE(places_, "report.txt"));
-  EXPECT_TRUE(F_KILLFILE(places_, "Report.txt"));
-  EXPECT_TRUE(F_KILLFILE(places_, "sub\\REPORT.TXT"));
-  EXPECT_TRUE(F_KILLFILE(places_, "sub/REPORT.TXT"));
-  EXPECT_TRUE(F_KILLFILE(places_, "FOLDER.TXT"));
-  EXPECT_TRUE(F_KILLFILE(places_, "MISSING.TXT"));
+  for (const char* name : {"report.txt", "Report.txt", "sub\\REPORT.TXT", "sub/REPORT.TXT",
+                           "FOLDER.TXT", "MISSING.TXT"})
+    EXPECT_TRUE(F_KILLFILE(places_, name)) << name;
   EXPECT_TRUE(fs::exists(current("Report.txt")));
   EXPECT_TRUE(fs::exists(current("sub") / "REPORT.TXT"));
   EXPECT_TRUE(fs::is_directory(current("FOLDER.TXT")));
+  EXPECT_TRUE(F_KILLFILE(places_, "  REPORT.TXT "));
+  EXPECT_FALSE(fs::exists(current("Report.txt")));
 }
 
-TEST_F(FileProcs, MakePathCreatesTheReportFolderPrivately) {
-  EXPECT_TRUE(F_MAKEPATH(places_, "C:\\TEMP\\"));
-  ASSERT_TRUE(fs::is_directory(report_));
-  EXPECT_EQ(modeOf(report_), 0700u);
-  EXPECT_EQ(places_.reportFolderProblem(), "");
-  EXPECT_TRUE(F_MAKEPATH(places_, "C:\\TEMP\\"));  // an existing folder is no problem
-}
-
-TEST_F(FileProcs, MakePathCreatesEveryLevelEndingWithABackslash) {
+TEST_F(FileProcs, MakePathCreatesTheReportFolderPrivatelyAndEveryLevelEndingWithABackslash) {
+  EXPECT_TRUE(F_MAKEPATH(places_, "C:\\TEMP\\A\\B"));
+  struct stat st {};
+  ASSERT_EQ(::lstat(report_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0700u);
+  EXPECT_EQ(reportProblem(), "");
+  EXPECT_TRUE(fs::is_directory(report_ / "A"));
+  EXPECT_FALSE(fs::exists(report_ / "A" / "B"));
   EXPECT_TRUE(F_MAKEPATH(places_, "C:\\TEMP\\A\\B\\"));
   EXPECT_TRUE(fs::is_directory(report_ / "A" / "B"));
 }
 
-TEST_F(FileProcs, MakePathLeavesOutALastPartWithoutBackslash) {
-  EXPECT_TRUE(F_MAKEPATH(places_, "C:\\TEMP\\A\\B"));
-  EXPECT_TRUE(fs::is_directory(report_ / "A"));
-  EXPECT_FALSE(fs::exists(report_ / "A" / "B"));
-}
-
-TEST_F(FileProcs, MakePathCreatesNothingOutsideTheReportFolder) {
-  EXPECT_TRUE(F_MAKEPATH(places_, "D:\\OTHER\\"));
-  EXPECT_TRUE(F_MAKEPATH(places_, "C:\\TEMP\\..\\ESCAPE\\"));
-  EXPECT_TRUE(F_MAKEPATH(places_, "C:\\"));
-  EXPECT_TRUE(F_MAKEPATH(places_, "no backslash"));
+TEST_F(FileProcs, NothingIsCreatedOrMappedOutsideTheReportFolder) {
+  for (const char* path : {"D:\\OTHER\\", "C:\\TEMP\\..\\ESCAPE\\", "x"})
+    EXPECT_TRUE(F_MAKEPATH(places_, path)) << path;
   EXPECT_FALSE(fs::exists(root_ / "ESCAPE"));
-  EXPECT_FALSE(fs::exists(report_ / "ESCAPE"));
   EXPECT_FALSE(fs::exists(root_ / "OTHER"));
-  EXPECT_FALSE(F_MAKEDIR(places_, "C:\\TEMP\\"));  // always false, even when it worked
+  EXPECT_FALSE(F_MAKEDIR(places_, "c:\\temp\\"));  // always false, even when it worked
   EXPECT_TRUE(fs::is_directory(report_));
-}
-
-TEST_F(FileProcs, CurrentFileRejectsNamesWithFolderParts) {
-  for (const char* name : {"../x", "a/b", "a\\b", "..", ".", "", "/etc/passwd"})
-    EXPECT_FALSE(places_.currentFile(name).has_value()) << name;
-  EXPECT_EQ(places_.currentFile("NEW.TXT"), current("NEW.TXT"));
-}
-
-TEST_F(FileProcs, FixedPathsMapOntoTheReportFolderOnly) {
-  EXPECT_EQ(places_.mapFixedPath("C:\\TEMP\\ORV.HTM"), report_ / "ORV.HTM");
-  EXPECT_EQ(places_.mapFixedPath("c:\\temp\\ORV.HTM"), report_ / "ORV.HTM");
-  EXPECT_EQ(places_.mapFixedPath("C:\\TEMP\\"), report_);
+  EXPECT_FALSE(fs::exists(report_ / "ESCAPE"));
   EXPECT_EQ(places_.mapFixedPath("C:\\TEMP\\A\\\\B"), report_ / "A" / "B");
-  for (const char* path : {"C:\\TEMP\\..\\x", "C:\\TEMP\\.\\x", "C:\\TEMP\\a/b", "C:\\TEMPX\\",
-                           "D:\\TEMP\\", "C:\\TEMP", ""})
+  for (const char* path :
+       {"C:\\TEMP\\.\\x", "C:\\TEMP\\a/b", "C:\\TEMPX\\", "D:\\TEMP\\", "C:\\TEMP", ""})
     EXPECT_FALSE(places_.mapFixedPath(path).has_value()) << path;
 }
 
-TEST_F(FileProcs, ReportFolderIsRefusedWhenMissingOrNotAFolder) {
-  EXPECT_NE(places_.reportFolderProblem(), "");
+TEST_F(FileProcs, ReportFolderIsRefusedUnlessAPrivateFolderOfThisUser) {
+  EXPECT_NE(reportProblem().find("does not exist"), std::string::npos);
   writeBytes(report_, "a file");
-  EXPECT_NE(places_.reportFolderProblem().find("is not a folder"), std::string::npos);
-}
-
-TEST_F(FileProcs, ReportFolderIsRefusedWhenItIsASymbolicLink) {
+  EXPECT_NE(reportProblem().find("is not a folder"), std::string::npos);
+  fs::remove(report_);
   fs::create_directory(root_ / "elsewhere");
-  ASSERT_EQ(::chmod((root_ / "elsewhere").c_str(), 0700), 0);
   fs::create_directory_symlink(root_ / "elsewhere", report_);
-  EXPECT_NE(places_.reportFolderProblem().find("symbolic link"), std::string::npos);
-}
-
-TEST_F(FileProcs, ReportFolderIsRefusedWhenOthersCanWriteToIt) {
+  ASSERT_EQ(::chmod((root_ / "elsewhere").c_str(), 0700), 0);
+  EXPECT_NE(reportProblem().find("symbolic link"), std::string::npos);
+  fs::remove(report_);
   fs::create_directory(report_);
-  ASSERT_EQ(::chmod(report_.c_str(), 0770), 0);
-  EXPECT_NE(places_.reportFolderProblem().find("written by other users"), std::string::npos);
-  ASSERT_EQ(::chmod(report_.c_str(), 0702), 0);
-  EXPECT_NE(places_.reportFolderProblem().find("written by other users"), std::string::npos);
+  for (mode_t mode : {0770, 0702}) {
+    ASSERT_EQ(::chmod(report_.c_str(), mode), 0);
+    EXPECT_NE(reportProblem().find("written by other users"), std::string::npos) << mode;
+  }
   ASSERT_EQ(::chmod(report_.c_str(), 0755), 0);
-  EXPECT_EQ(places_.reportFolderProblem(), "");
+  EXPECT_EQ(reportProblem(), "");
 }
 
 TEST_F(FileProcs, ReportFolderIsRefusedWhenItBelongsToAnotherUser) {
   const passwd* nobody = ::getpwnam("nobody");
   if (::geteuid() != 0 || nobody == nullptr) GTEST_SKIP() << "needs root to give a folder away";
   fs::create_directory(report_);
-  ASSERT_EQ(::chmod(report_.c_str(), 0700), 0);
   ASSERT_EQ(::chown(report_.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
-  EXPECT_NE(places_.reportFolderProblem().find("another user"), std::string::npos);
+  EXPECT_NE(reportProblem().find("another user"), std::string::npos);
 }
 
 }  // namespace
