@@ -4,13 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "ExpectedPage.h"
 #include "reports/YearReport.h"
 
 namespace orv {
 namespace {
 
-// A " 95", B 120, C " 45", D " 60", E 130, F " 90", G 110, OL 480, OW 180, OH 140, WB 265,
-// TF 150, TR 151, CW " 450", WD "55/45", measured in '64.
+// As the shared dimension string, but CW " 450": A " 95", B 120, C " 45", D " 60", E 130,
+// F " 90", G 110, OL 480, OW 180, OH 140, WB 265, TF 150, TR 151, CW " 450", WD "55/45".
 const std::string kDa = " 95120 45 60130 90110480180140265150151 45055/4564";
 
 std::string rec(const std::string& make, const std::string& model, const std::string& da) {
@@ -19,29 +20,28 @@ std::string rec(const std::string& make, const std::string& model, const std::st
   return r + "</R>\r\n";
 }
 
-struct Collected {
+// The pieces the report emits, in order.
+std::vector<std::string> run(const std::string& data, const char* units, bool compact,
+                             const char* year = "1995 ") {
   std::vector<std::string> pieces;
-  std::string page() const {
-    std::string all;
-    for (const auto& p : pieces) all += p;
-    return all;
-  }
-};
-
-Collected run(const std::string& data, const char* units, bool compact) {
-  Collected c;
-  EXPECT_TRUE(writeYearReport(data, "1995 ", units, compact, [&c](std::string_view piece) {
-    c.pieces.emplace_back(piece);
+  EXPECT_TRUE(writeYearReport(data, year, units, compact, [&](std::string_view piece) {
+    pieces.emplace_back(piece);
     return true;
   }));
-  return c;
+  return pieces;
 }
 
-const char* const kHead =
-    "<html>\r\n<head>\r\n <title>ORV - Orvane - Year: 1995 </title>\r\n</head>\r\n<body>\r\n";
-const char* const kCompactTable = "<table width=675 style='font-family:Arial;font-size:9.0pt'>\r\n";
-const char* const kBoxedTable = "<table width=650 border=1 cellspacing=0>\r\n";
-const char* const kEnd = " </table>\r\n </body>\r\n </html>\r\n";
+std::string page(const std::string& data, const char* units, bool compact) {
+  std::string all;
+  for (const auto& p : run(data, units, compact)) all += p;
+  return all;
+}
+
+const std::string kHead = expected::head("ORV - Orvane - Year: 1995 ");
+const std::string kCompact =
+    kHead + "<table width=675 style='font-family:Arial;font-size:9.0pt'>\r\n";
+const std::string kBoxed = kHead + "<table width=650 border=1 cellspacing=0>\r\n";
+const std::string kEnd = " </table>\r\n" + expected::kEnd;
 
 std::string compactHeader(const std::string& make) {
   return "<tr></tr><tr></tr><tr><td width=300><B>" + make +
@@ -64,6 +64,13 @@ std::string boxedHeader(const std::string& make) {
          "<td width=45><b>&nbsp; G<BR>TR</b></td><td width=45><b>WD</b></td></tr>\r\n";
 }
 
+std::string compactRow(const std::string& model) {
+  return "<tr><td width=225>" + model + "</td>\r\n";
+}
+std::string boxedRow(const std::string& model) {
+  return "<tr><td width=250><font size=-1>" + model + "</td></font>\r\n";
+}
+
 // Three records: ALDER, BIRCH, ALDER again (so ALDER gets two header rows); the last one has
 // no dimension string at all.
 const std::string kThreeMakes = "SP1995\r\n" + rec("ALDER", " Spey 2dr ", kDa) +
@@ -78,14 +85,12 @@ TEST(year_report, compact_metric_page_byte_for_byte) {
       "<td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td>"
       "<td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td>"
       "<td></td></tr>\r\n";
-  const std::string expected = std::string(kHead) + kCompactTable + compactHeader("ALDER") +
-                               "<tr><td width=225>Spey 2dr</td>\r\n" + values +
-                               compactHeader("BIRCH") + "<tr><td width=225>Tay</td>\r\n" + values +
-                               compactHeader("ALDER") + "<tr><td width=225>Dee</td>\r\n" + empty +
-                               kEnd;
-  const auto c = run(kThreeMakes, "Metric", true);
-  EXPECT_EQ(c.page(), expected);
-  EXPECT_EQ(c.pieces.size(), 5u);  // head, one per record, end
+  const auto pieces = run(kThreeMakes, "Metric", true);
+  EXPECT_EQ(pieces.size(), 5u);  // head, one per record, end
+  EXPECT_EQ(page(kThreeMakes, "Metric", true),
+            kCompact + compactHeader("ALDER") + compactRow("Spey 2dr") + values +
+                compactHeader("BIRCH") + compactRow("Tay") + values + compactHeader("ALDER") +
+                compactRow("Dee") + empty + kEnd);
 }
 
 TEST(year_report, boxed_metric_page_byte_for_byte) {
@@ -96,118 +101,88 @@ TEST(year_report, boxed_metric_page_byte_for_byte) {
   const std::string empty =
       "<td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td>"
       "<td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>&nbsp;N/A</td></tr>\r\n";
-  const std::string expected =
-      std::string(kHead) + kBoxedTable + boxedHeader("ALDER") +
-      "<tr><td width=250><font size=-1>Spey 2dr</td></font>\r\n" + values + boxedHeader("BIRCH") +
-      "<tr><td width=250><font size=-1>Tay</td></font>\r\n" + values + boxedHeader("ALDER") +
-      "<tr><td width=250><font size=-1>Dee</td></font>\r\n" + empty + kEnd;
-  EXPECT_EQ(run(kThreeMakes, "Metric", false).page(), expected);
+  EXPECT_EQ(page(kThreeMakes, "Metric", false),
+            kBoxed + boxedHeader("ALDER") + boxedRow("Spey 2dr") + values + boxedHeader("BIRCH") +
+                boxedRow("Tay") + values + boxedHeader("ALDER") + boxedRow("Dee") + empty + kEnd);
 }
 
-TEST(year_report, imperial_converts_in_both_layouts) {
-  const std::string data = rec("ALDER", "Spey", kDa);
-  EXPECT_EQ(run(data, "Imperial", true).page(),
-            std::string(kHead) + kCompactTable + compactHeader("ALDER") +
-                "<tr><td width=225>Spey</td>\r\n"
+TEST(year_report, imperial_pages_in_both_layouts) {
+  // Spey's string ends inside CW, leaving " 95" there: a weight (209 lb) beside A's " 95" cm,
+  // each converted its own way.
+  const std::string shortDa = kDa.substr(0, 39) + " 95";
+  EXPECT_EQ(page(rec("ALDER", "Spey", shortDa) + rec("ALDER", "Tay", kDa), "Imperial", true),
+            kCompact + compactHeader("ALDER") + compactRow("Spey") +
+                "<td>37.4</td><td>47.3</td><td>17.7</td><td>23.6</td><td>51.2</td><td>35.5</td>"
+                "<td>43.3</td><td>104.4</td><td>189.1</td><td>70.9</td><td>55.2</td>"
+                "<td>209</td><td>59.1</td><td>59.5</td><td></td></tr>\r\n" +
+                compactRow("Tay") +
                 "<td>37.4</td><td>47.3</td><td>17.7</td><td>23.6</td><td>51.2</td><td>35.5</td>"
                 "<td>43.3</td><td>104.4</td><td>189.1</td><td>70.9</td><td>55.2</td>"
                 "<td>990</td><td>59.1</td><td>59.5</td><td>55/45</td></tr>\r\n" +
                 kEnd);
   // A 4 kg weight reads "09": two characters, so it is padded in the boxed layout.
   const std::string light = kDa.substr(0, 39) + "   4" + kDa.substr(43);
-  EXPECT_EQ(run(rec("ALDER", "Spey", light), "Imperial", false).page(),
-            std::string(kHead) + kBoxedTable + boxedHeader("ALDER") +
-                "<tr><td width=250><font size=-1>Spey</td></font>\r\n"
+  EXPECT_EQ(page(rec("ALDER", "Spey", light), "Imperial", false),
+            kBoxed + boxedHeader("ALDER") + boxedRow("Spey") +
                 "<td>37.4\r\n104.4</td><td>47.3\r\n189.1</td><td>17.7\r\n70.9</td>"
                 "<td>23.6\r\n55.2</td><td>51.2\r\n&nbsp;09</td><td>35.5\r\n59.1</td>"
                 "<td>43.3\r\n59.5</td><td>55/45</td></tr>\r\n" +
                 kEnd);
 }
 
-TEST(year_report, same_text_in_a_length_and_a_cut_short_weight_converts_each_its_own_way) {
-  // The string ends inside CW, leaving " 95" there: a weight (209 lb) next to A's " 95" cm.
-  const std::string shortDa = kDa.substr(0, 39) + " 95";
-  EXPECT_EQ(run(rec("ALDER", "Spey", shortDa) + rec("ALDER", "Tay", kDa), "Imperial", true).page(),
-            std::string(kHead) + kCompactTable + compactHeader("ALDER") +
-                "<tr><td width=225>Spey</td>\r\n"
-                "<td>37.4</td><td>47.3</td><td>17.7</td><td>23.6</td><td>51.2</td><td>35.5</td>"
-                "<td>43.3</td><td>104.4</td><td>189.1</td><td>70.9</td><td>55.2</td>"
-                "<td>209</td><td>59.1</td><td>59.5</td><td></td></tr>\r\n"
-                "<tr><td width=225>Tay</td>\r\n"
-                "<td>37.4</td><td>47.3</td><td>17.7</td><td>23.6</td><td>51.2</td><td>35.5</td>"
-                "<td>43.3</td><td>104.4</td><td>189.1</td><td>70.9</td><td>55.2</td>"
-                "<td>990</td><td>59.1</td><td>59.5</td><td>55/45</td></tr>\r\n" +
-                kEnd);
-}
-
-TEST(year_report, first_make_named_xxx_gets_no_header_and_make_is_not_trimmed) {
-  const std::string data = rec("XXX", "One", "") + rec(" ALDER", "Two", "");
-  const std::string page = run(data, "Metric", true).page();
-  EXPECT_EQ(page.find("<B>XXX</B>"), std::string::npos);
-  EXPECT_NE(page.find(compactHeader(" ALDER") + "<tr><td width=225>Two</td>"), std::string::npos);
-  EXPECT_NE(page.find(kCompactTable + std::string("<tr><td width=225>One</td>")),
-            std::string::npos);
-}
-
-TEST(year_report, missing_make_and_model_show_minus_one) {
-  const std::string page = run("<R><DA>" + kDa + "</DA></R>", "Metric", false).page();
-  EXPECT_NE(page.find(boxedHeader("-1") + "<tr><td width=250><font size=-1>-1</td></font>"),
-            std::string::npos);
+TEST(year_report, make_headers_for_odd_names) {
+  // A first make "XXX" gets no header; the make is not trimmed; a missing one reads "-1".
+  const std::string p =
+      page(rec("XXX", "One", "") + rec(" ALDER", "Two", "") + "<R><DA>" + kDa + "</DA></R>",
+           "Metric", true);
+  EXPECT_TRUE(p.starts_with(kCompact + compactRow("One")));
+  EXPECT_NE(p.find(compactHeader(" ALDER") + compactRow("Two")), std::string::npos);
+  EXPECT_NE(p.find(compactHeader("-1") + compactRow("-1")), std::string::npos);
 }
 
 TEST(year_report, blank_record_is_skipped_and_later_models_are_still_listed) {
   const std::string data = rec("ALDER", "Spey", kDa) + "<R>   </R><R></R><R>-1</R>" +
                            rec("ALDER", "Tay", kDa) + rec("BIRCH", "Dee", kDa);
-  const std::string page = run(data, "Metric", true).page();
-  EXPECT_NE(page.find("<td width=225>Spey</td>"), std::string::npos);
-  EXPECT_NE(page.find("<td width=225>Tay</td>"), std::string::npos);
-  EXPECT_NE(page.find(compactHeader("BIRCH") + "<tr><td width=225>Dee</td>"), std::string::npos);
-  EXPECT_TRUE(page.ends_with(kEnd));
+  const std::string p = page(data, "Metric", true);
+  EXPECT_NE(p.find(compactRow("Spey")), std::string::npos);
+  EXPECT_NE(p.find(compactRow("Tay")), std::string::npos);
+  EXPECT_NE(p.find(compactHeader("BIRCH") + compactRow("Dee")), std::string::npos);
+  EXPECT_TRUE(p.ends_with(kEnd));
 }
 
 TEST(year_report, walk_ends_at_a_record_that_is_never_closed) {
-  struct Case {
-    const char* name;
-    std::string data;
-    std::size_t pieces;
+  const std::pair<std::string, std::size_t> cases[] = {
+      {"", 2},
+      {"SP1995 nothing here", 2},
+      {"<R>", 2},
+      {"</R></R>", 2},
+      {rec("ALDER", "Spey", kDa) + "<R><MA>BIRCH</MA>", 3},
+      {std::string("\0<R\xff</R>\0<R>", 12), 2},
   };
-  const Case cases[] = {
-      {"empty year data", "", 2},
-      {"no records", "SP1995 nothing here", 2},
-      {"lone opening tag", "<R>", 2},
-      {"lone closing tag", "</R></R>", 2},
-      {"last record unclosed", rec("ALDER", "Spey", kDa) + "<R><MA>BIRCH</MA>", 3},
-      {"binary noise", std::string("\0<R\xff</R>\0<R>", 12), 2},
-  };
-  for (const auto& c : cases) {
-    const auto got = run(c.data, "Metric", false);
-    EXPECT_EQ(got.pieces.size(), c.pieces) << c.name;
-    EXPECT_TRUE(got.page().ends_with(kEnd)) << c.name;
+  for (const auto& [data, pieces] : cases) {
+    const auto got = run(data, "Metric", false);
+    EXPECT_EQ(got.size(), pieces) << data;
+    EXPECT_EQ(got.back(), kEnd) << data;
   }
-  EXPECT_EQ(run("", "Metric", true).page(), std::string(kHead) + kCompactTable + kEnd);
+  EXPECT_EQ(page("", "Metric", true), kCompact + kEnd);
 }
 
 TEST(year_report, stops_when_the_sink_refuses_a_piece) {
   int calls = 0;
-  const bool ok = writeYearReport(kThreeMakes, "1995", "Metric", true,
-                                  [&](std::string_view) { return ++calls < 2; });
-  EXPECT_FALSE(ok);
+  EXPECT_FALSE(writeYearReport(kThreeMakes, "1995", "Metric", true,
+                               [&](std::string_view) { return ++calls < 2; }));
   EXPECT_EQ(calls, 2);
 }
 
 TEST(year_report, data_text_is_escaped) {
   const std::string da = "<5>" + kDa.substr(3, 40) + "5&5\"5";
-  const std::string data = rec("A&W", "Tay <GT>", da);
-  std::string page;
-  writeYearReport(data, "<1995>", "Metric", false, [&](std::string_view p) {
-    page += p;
-    return true;
-  });
-  EXPECT_NE(page.find("<title>ORV - Orvane - Year: &lt;1995&gt;</title>"), std::string::npos);
-  EXPECT_NE(page.find("<tr><td width=250><b>A&amp;W</b></td>"), std::string::npos);
-  EXPECT_NE(page.find("<font size=-1>Tay &lt;GT&gt;</td>"), std::string::npos);
-  EXPECT_NE(page.find("<td>&lt;5&gt;\r\n265</td>"), std::string::npos);
-  EXPECT_NE(page.find("<td>5&amp;5&quot;5</td></tr>"), std::string::npos);
+  std::string p;
+  for (const auto& piece : run(rec("A&W", "Tay <GT>", da), "Metric", false, "<1995>")) p += piece;
+  EXPECT_TRUE(p.starts_with(expected::head("ORV - Orvane - Year: &lt;1995&gt;")));
+  EXPECT_NE(
+      p.find(boxedHeader("A&amp;W") + boxedRow("Tay &lt;GT&gt;") + "<td>&lt;5&gt;\r\n265</td>"),
+      std::string::npos);
+  EXPECT_NE(p.find("<td>5&amp;5&quot;5</td></tr>"), std::string::npos);
 }
 
 }  // namespace

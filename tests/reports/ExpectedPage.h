@@ -1,5 +1,4 @@
-// The fifteen legend rows as the published pages show them, written out by hand; each row
-// is the code cell and the description cell (the model report adds a value cell).
+// Page fragments the reports share, written out by hand as the published pages show them.
 #pragma once
 
 #include <array>
@@ -7,6 +6,18 @@
 
 namespace orv::expected {
 
+inline std::string head(const std::string& title) {
+  return "<html>\r\n<head>\r\n <title>" + title + "</title>\r\n</head>\r\n<body>\r\n";
+}
+inline const std::string kVersionHead = head("ORV - Orvane.  Version: 2018.2");
+inline const std::string kEnd = " </body>\r\n </html>\r\n";
+
+// A " 95", B 120, C " 45", D " 60", E 130, F " 90", G 110, OL 480, OW 180, OH 140, WB 265,
+// TF 150, TR 151, CW 1360, WD "55/45", measured in '64.
+inline const std::string kDa = " 95120 45 60130 90110480180140265150151136055/4564";
+
+// The fifteen legend rows; each is the code cell and the description cell (the model
+// report adds a value cell).
 inline const std::array<std::string, 15> kLegendRows{{
     " <tr><td width=50></b>&nbsp; A</td>\r\n"
     "<td width=500>Longitudinal distance between the center of the front bumper <BR>and the "
