@@ -4,4 +4,4 @@
 set -eu
 build=${1:-build}
 shift || true
-exec "$build/bin/search_bench" --benchmark_counters_tabular=true "$@"
+exec "$build/bench/search_bench" --benchmark_counters_tabular=true "$@"
