@@ -1,12 +1,10 @@
-// F_FORMAT and the dimension-string fields, F_PAD and the last year of the version text.
+// F_FORMAT and the last year of the version text.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "core/Fields.h"
 #include "core/Format.h"
 #include "core/SharedState.h"
-#include "core/Text.h"
 
 namespace orv {
 namespace {
@@ -54,20 +52,6 @@ TEST(Format, BlankMinusOneAndNaShowNaInEveryKindAndSystem) {
         for (const char* units : {"Metric", "Imperial"})
           EXPECT_EQ(F_FORMAT(value, factor, kind, units), "N/A")
               << "\"" << value << "\" kind " << kind << " " << units;
-}
-
-// One dimension string written out by hand: A..G, OL OW(blank) OH WB TF TR, CW, WD, year.
-const std::string kDims = "127104 39 52114 75103411   134233141140107253/4794";
-
-TEST(Fields, AreReadByPositionCutShortAndFormattedWithTheirOwnFactor) {
-  EXPECT_EQ(fieldText(kDims, G), "103");
-  EXPECT_EQ(fieldText(kDims, WD), "53/47");
-  EXPECT_EQ(slice(kDims, kMeasurementYearFirst, kMeasurementYearWidth), "94");
-  EXPECT_EQ(fieldText(kDims.substr(0, 35), TF), "14");
-  EXPECT_EQ(formatField(kDims.substr(0, 35), TR, kNoUnit, "Imperial"), "N/A");
-  EXPECT_EQ(formatField(kDims, CW, kNoUnit, "Imperial"), "2358");     // 1072 x 2.2 = 2358.4
-  EXPECT_EQ(formatField(kDims, WB, kLength, "Imperial"), "91.8 in");  // 233 x 0.394 = 91.80
-  EXPECT_EQ(recordDimensions("<MA>K</MA><MO>x</MO>"), std::string(100, ' '));
 }
 
 TEST(LastYear, IsTheLeadingNumberOfTheFirstFourCharactersPlusOne) {
