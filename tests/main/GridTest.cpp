@@ -180,13 +180,5 @@ TEST_F(GridTest, SinkEntryStaysWithinItsListForVeryLongMakes) {
   EXPECT_EQ(model(0), "M 39973");
 }
 
-TEST_F(GridTest, DoubleClickSelectsTheRowFirst) {
-  startWithModels(20);
-  clickCell(w().S_TEXT[0][8]);
-  w().S_TEXT[0][8]->userDblClick();
-  EXPECT_EQ(row(), 8);
-  EXPECT_EQ(highlighted(), 8);
-}
-
 }  // namespace
 }  // namespace orv::testing

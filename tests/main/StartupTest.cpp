@@ -28,19 +28,6 @@ TEST_F(StartupTest, YearListRunsToTheLastYearAndTheCalendarYearFileReplacesTheDe
   EXPECT_FALSE(w().S_SCROLL->visible());
 }
 
-TEST_F(StartupTest, HeadingsShowTwoLinesEach) {
-  writeData("VERSION.TXT", "2018.2");
-  writeData("SP2019.TXT", record("A", "B", dims(250)));
-  start(2019);
-  EXPECT_EQ(w().L_MODEL1->caption(), "\r\nMOD&EL");
-  EXPECT_EQ(w().L_TEXT[0]->caption(), "A\r\nWB");
-  EXPECT_EQ(w().L_TEXT[1]->caption(), "B\nOL");
-  EXPECT_EQ(w().L_TEXT[4]->caption(), "E\nCW");
-  EXPECT_EQ(w().L_TEXT[6]->caption(), "G\nTR");
-  EXPECT_EQ(w().L_TEXT[7]->caption(), "\r\nWD");
-  EXPECT_EQ(w().S_FRAME->backColor(), w().form().backColor);
-}
-
 TEST_F(StartupTest, MissingFilesAreReportedWithTheNameAsBuilt) {
   writeData("VERSION.TXT", "2018.2");
   start(2025);  // a calendar year past the list, and no year files at all
