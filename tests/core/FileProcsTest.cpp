@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "core/FileProcs.h"
 #include "core/Places.h"
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "core/FileProcs.h"
 #include "core/SharedState.h"
 #include "core/Text.h"

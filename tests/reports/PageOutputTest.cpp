@@ -6,64 +6,54 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "reports/PageOutput.h"
 #include "reports/YearReport.h"
+#include "support/TempFolder.h"
 
 namespace orv {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void writeAll(const fs::path& p, const std::string& text) {
-  std::ofstream(p, std::ios::binary) << text;
-}
+using test::readBytes;
+using test::writeBytes;
 
 class PageOutputTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "orv-pages-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
+    ASSERT_FALSE(folder_.path().empty());
+    root_ = folder_.path();
     report_ = root_ / "orvane-test";
     fs::create_directory(report_);
     fs::permissions(report_, fs::perms::owner_all, fs::perm_options::replace);
   }
   void TearDown() override {
     std::error_code ec;
+    // Tests may leave the folder without rights; give them back so it can be removed.
     fs::permissions(report_, fs::perms::owner_all, fs::perm_options::replace, ec);
-    fs::remove_all(root_, ec);
   }
   Places places() const { return Places(root_, root_, report_); }
   fs::path page() const { return report_ / "ORV.HTM"; }
 
+  test::TempFolder folder_;
   fs::path root_;
   fs::path report_;
 };
 
 TEST_F(PageOutputTest, older_longer_page_is_replaced_exactly) {
-  writeAll(page(), std::string(5000, 'x'));
+  writeBytes(page(), std::string(5000, 'x'));
   EXPECT_EQ(writePage(places(), "<html>short</html>\r\n"), "");
-  EXPECT_EQ(readAll(page()), "<html>short</html>\r\n");
+  EXPECT_EQ(readBytes(page()), "<html>short</html>\r\n");
 }
 
 TEST_F(PageOutputTest, symbolic_link_at_the_page_name_is_not_followed) {
   const fs::path target = root_ / "precious.txt";
-  writeAll(target, "keep me");
+  writeBytes(target, "keep me");
   fs::create_symlink(target, page());
   EXPECT_EQ(writePage(places(), "page"), "");
-  EXPECT_EQ(readAll(target), "keep me");
+  EXPECT_EQ(readBytes(target), "keep me");
   EXPECT_FALSE(fs::is_symlink(page()));
-  EXPECT_EQ(readAll(page()), "page");
+  EXPECT_EQ(readBytes(page()), "page");
 }
 
 TEST_F(PageOutputTest, year_report_streams_through_one_buffered_file) {
@@ -77,7 +67,7 @@ TEST_F(PageOutputTest, year_report_streams_through_one_buffered_file) {
                               [&](std::string_view p) { return out.write(p); }));
   ASSERT_TRUE(out.finish()) << out.message();
   EXPECT_EQ(out.path(), page());
-  const std::string text = readAll(page());
+  const std::string text = readBytes(page());
   EXPECT_TRUE(text.starts_with("<html>\r\n"));
   EXPECT_NE(text.find("<td width=225>" + model + "</td>"), std::string::npos);
   EXPECT_TRUE(text.ends_with(" </table>\r\n </body>\r\n </html>\r\n"));
@@ -89,10 +79,10 @@ TEST_F(PageOutputTest, refused_or_missing_folder_gives_a_clear_message_and_keeps
     EXPECT_TRUE(message.starts_with("The report page could not be written. ")) << message;
     EXPECT_NE(message.find(reason), std::string::npos) << message;
   };
-  writeAll(page(), "old");
+  writeBytes(page(), "old");
   fs::permissions(report_, fs::perms::group_write, fs::perm_options::add);
   expectMessage("can be written by other users");
-  EXPECT_EQ(readAll(page()), "old");
+  EXPECT_EQ(readBytes(page()), "old");
 
   fs::permissions(report_, fs::perms::owner_all, fs::perm_options::replace);
   fs::remove(page());

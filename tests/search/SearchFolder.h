@@ -3,15 +3,12 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 
 #include "core/Places.h"
+#include "support/TempFolder.h"
 
 namespace orv::search::testing {
 
@@ -45,24 +42,17 @@ inline const std::string kHeader =
 class SearchFolder : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "orvane-search-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
+    ASSERT_FALSE(folder_.path().empty());
+    root_ = folder_.path();
     places_.emplace(root_, root_, root_ / "report");
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(root_, ec);
   }
 
   void writeFile(const std::string& name, std::string_view content) {
-    std::ofstream(root_ / name, std::ios::binary) << content;
+    orv::test::writeBytes(root_ / name, content);
   }
-  std::string readFile(const std::string& name) const {
-    std::ifstream in(root_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string readFile(const std::string& name) const { return orv::test::readBytes(root_ / name); }
 
+  orv::test::TempFolder folder_;
   fs::path root_;
   std::optional<Places> places_;
 };

@@ -14,7 +14,7 @@ namespace orv::test {
 
 struct TempFolder {
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvane-core-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "orvane-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
   }
   ~TempFolder() {
