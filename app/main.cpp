@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QDate>
 
-#include "core/Places.h"
-#include "ui/main/SpecsWindow.h"
-#include "ui/qt/FormView.h"
-#include "ui/qt/QtDesktop.h"
+#include "FormView.h"
+#include "Places.h"
+#include "QtDesktop.h"
+#include "SpecsWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,7 +1,7 @@
-#include "core/Fields.h"
+#include "Fields.h"
 
-#include "core/TagText.h"
-#include "core/Text.h"
+#include "TagText.h"
+#include "Text.h"
 
 namespace orv {
 

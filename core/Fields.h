@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/Format.h"
+#include "Format.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "core/FileProcs.h"
+#include "FileProcs.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <system_error>
 
-#include "core/Text.h"
+#include "Text.h"
 
 namespace orv {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/Places.h"
+#include "Places.h"
 
 namespace orv {
 

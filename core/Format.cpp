@@ -1,7 +1,7 @@
-#include "core/Format.h"
+#include "Format.h"
 
-#include "core/Numbers.h"
-#include "core/Text.h"
+#include "Numbers.h"
+#include "Text.h"
 
 namespace orv {
 

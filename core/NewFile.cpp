@@ -1,4 +1,4 @@
-#include "core/NewFile.h"
+#include "NewFile.h"
 
 #include <fcntl.h>
 #include <unistd.h>

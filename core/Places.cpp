@@ -1,11 +1,11 @@
-#include "core/Places.h"
+#include "Places.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <system_error>
 
-#include "core/Text.h"
+#include "Text.h"
 
 namespace orv {
 

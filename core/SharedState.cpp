@@ -1,9 +1,9 @@
-#include "core/SharedState.h"
+#include "SharedState.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "core/Numbers.h"
+#include "Numbers.h"
 
 namespace orv {
 

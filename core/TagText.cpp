@@ -1,6 +1,6 @@
-#include "core/TagText.h"
+#include "TagText.h"
 
-#include "core/Text.h"
+#include "Text.h"
 
 namespace orv {
 

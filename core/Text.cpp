@@ -1,4 +1,4 @@
-#include "core/Text.h"
+#include "Text.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "core/YearWalk.h"
+#include "YearWalk.h"
 
-#include "core/Text.h"
+#include "Text.h"
 
 namespace orv {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "core/NewFile.h"
-#include "tools/SampleData.h"
+#include "NewFile.h"
+#include "SampleData.h"
 
 namespace orv::sample {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/NumberStream.h"
-#include "tools/SampleData.h"
+#include "NumberStream.h"
+#include "SampleData.h"
 
 namespace orv::sample {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "tools/SampleData.h"
+#include "SampleData.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/YearWalk.h"
-#include "tools/SampleData.h"
+#include "SampleData.h"
+#include "YearWalk.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "ui/main/SpecsWindow.h"
+#include "SpecsWindow.h"
 
 namespace {
 

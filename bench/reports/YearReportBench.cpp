@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <string>
 
-#include "reports/PageOutput.h"
-#include "reports/YearReport.h"
+#include "PageOutput.h"
+#include "YearReport.h"
 
 namespace {
 

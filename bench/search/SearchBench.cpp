@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "core/FileProcs.h"
-#include "core/Places.h"
-#include "search/SearchScan.h"
+#include "FileProcs.h"
+#include "Places.h"
+#include "SearchScan.h"
 
 namespace {
 

@@ -14,11 +14,11 @@
 #include <fstream>
 #include <memory>
 
-#include "core/Places.h"
-#include "search/SearchWindow.h"
-#include "ui/main/SpecsWindow.h"
-#include "ui/qt/FormView.h"
-#include "ui/qt/QtDesktop.h"
+#include "FormView.h"
+#include "Places.h"
+#include "QtDesktop.h"
+#include "SearchWindow.h"
+#include "SpecsWindow.h"
 
 namespace fs = std::filesystem;
 using orv::qt::FormView;

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <string>
 
-#include "support/TempFolder.h"
-#include "core/FileProcs.h"
-#include "core/Places.h"
+#include "FileProcs.h"
+#include "Places.h"
+#include "TempFolder.h"
 
 namespace orv {
 namespace {

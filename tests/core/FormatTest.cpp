@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "core/Format.h"
-#include "core/SharedState.h"
+#include "Format.h"
+#include "SharedState.h"
 
 namespace orv {
 namespace {

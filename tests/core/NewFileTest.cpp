@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "support/TempFolder.h"
-#include "core/NewFile.h"
+#include "NewFile.h"
+#include "TempFolder.h"
 
 namespace orv {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "core/Numbers.h"
+#include "Numbers.h"
 
 namespace orv {
 namespace {

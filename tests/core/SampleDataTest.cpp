@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <string>
 
-#include "support/TempFolder.h"
-#include "core/FileProcs.h"
-#include "core/SharedState.h"
-#include "core/Text.h"
-#include "core/YearWalk.h"
-#include "tools/SampleData.h"
+#include "FileProcs.h"
+#include "SampleData.h"
+#include "SharedState.h"
+#include "TempFolder.h"
+#include "Text.h"
+#include "YearWalk.h"
 
 namespace orv {
 namespace {

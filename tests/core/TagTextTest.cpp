@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/TagText.h"
+#include "TagText.h"
 
 namespace orv {
 namespace {

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/YearWalk.h"
-#include "tools/NumberStream.h"
+#include "NumberStream.h"
+#include "YearWalk.h"
 
 namespace orv {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/form/Form.h"
+#include "Form.h"
 
 namespace orv::form {
 namespace {

@@ -1,7 +1,7 @@
 // The report buttons on the main window: their preconditions, the page file and the viewer.
+#include "PageOutput.h"
+#include "SearchWindow.h"
 #include "SpecsFixture.h"
-#include "reports/PageOutput.h"
-#include "search/SearchWindow.h"
 
 namespace orv::testing {
 namespace {

@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "support/DesktopRecorder.h"
-#include "ui/main/SpecsWindow.h"
+#include "DesktopRecorder.h"
+#include "SpecsWindow.h"
 
 namespace orv::testing {
 

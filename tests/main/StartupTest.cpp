@@ -1,8 +1,8 @@
 // Start-up, first activation and closing of the main window.
 #include <sys/stat.h>
 
+#include "FileProcs.h"
 #include "SpecsFixture.h"
-#include "core/FileProcs.h"
 
 namespace orv::testing {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ExpectedPage.h"
-#include "reports/HistoryReport.h"
+#include "HistoryReport.h"
 
 namespace orv {
 namespace {

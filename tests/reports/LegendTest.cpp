@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ExpectedPage.h"
-#include "reports/Legend.h"
+#include "Legend.h"
 
 namespace orv {
 namespace {

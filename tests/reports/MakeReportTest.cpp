@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ExpectedPage.h"
-#include "reports/MakeReport.h"
+#include "MakeReport.h"
 
 namespace orv {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ExpectedPage.h"
-#include "reports/ModelReport.h"
+#include "ModelReport.h"
 
 namespace orv {
 namespace {

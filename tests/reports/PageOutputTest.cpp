@@ -6,9 +6,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include "reports/PageOutput.h"
-#include "reports/YearReport.h"
-#include "support/TempFolder.h"
+#include "PageOutput.h"
+#include "TempFolder.h"
+#include "YearReport.h"
 
 namespace orv {
 namespace {

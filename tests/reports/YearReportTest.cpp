@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ExpectedPage.h"
-#include "reports/YearReport.h"
+#include "YearReport.h"
 
 namespace orv {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "SearchFolder.h"
-#include "search/SearchScan.h"
+#include "SearchScan.h"
 
 namespace orv::search::testing {
 namespace {

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "core/Places.h"
-#include "support/TempFolder.h"
+#include "Places.h"
+#include "TempFolder.h"
 
 namespace orv::search::testing {
 

@@ -5,9 +5,9 @@
 #include <functional>
 #include <map>
 
+#include "DesktopRecorder.h"
 #include "SearchFolder.h"
-#include "search/SearchWindow.h"
-#include "support/DesktopRecorder.h"
+#include "SearchWindow.h"
 
 namespace orv::search::testing {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/form/Desktop.h"
-#include "ui/form/Form.h"
+#include "Desktop.h"
+#include "Form.h"
 
 namespace orv::testing {
 

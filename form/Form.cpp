@@ -1,0 +1,179 @@
+#include "Form.h"
+
+#include <algorithm>
+
+namespace orv::form {
+
+Form::Form(std::string name, std::string caption, Rect clientArea, Font font)
+    : name_(std::move(name)),
+      caption_(std::move(caption)),
+      area_(clientArea),
+      font_(std::move(font)) {}
+
+void Form::setCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  notifyForm();
+}
+
+Control& Form::addControl(Kind kind, std::string name, int index) {
+  controls_.push_back(std::make_unique<Control>(*this, kind, std::move(name), index));
+  return *controls_.back();
+}
+
+Control* Form::find(std::string_view name, int index) const {
+  for (const auto& c : controls_) {
+    if (c->name() == name && c->index() == index) return c.get();
+  }
+  return nullptr;
+}
+
+void Form::bringToFront(Control& control) {
+  auto it = std::find_if(controls_.begin(), controls_.end(),
+                         [&](const auto& c) { return c.get() == &control; });
+  if (it == controls_.end() || it == controls_.begin()) return;
+  std::rotate(controls_.begin(), it, it + 1);
+  notify(control, Property::ZOrder);
+}
+
+void Form::setFocus(Control* target) {
+  if (target && (!target->canTakeFocus() || !target->enabled() || !target->visible())) return;
+  if (changingFocus_) {
+    // Inside a LostFocus handler: the handler decides where the focus goes instead.
+    redirect_ = target;
+    return;
+  }
+  if (target == focus_) return;
+  Control* old = focus_;
+  changingFocus_ = true;
+  redirect_ = target;
+  if (old && old->onLostFocus) old->onLostFocus();
+  target = redirect_;
+  changingFocus_ = false;
+  focus_ = target;
+  for (auto* o : observers_) o->focusChanged(focus_);
+  // Focus taken back by the old control's own LostFocus is no new arrival.
+  if (target && target != old && target->onGotFocus) target->onGotFocus();
+}
+
+Control* Form::nextInTabOrder(const Control* from, bool backwards) const {
+  std::vector<Control*> order;
+  for (const auto& c : controls_) {
+    if (c->tabIndex >= 0 && c->tabStop && c->canTakeFocus() && c->visible() && c->enabled())
+      order.push_back(c.get());
+  }
+  if (order.empty()) return nullptr;
+  std::sort(order.begin(), order.end(),
+            [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+  const int here = from ? from->tabIndex : -1;
+  if (!backwards) {
+    for (Control* c : order) {
+      if (c->tabIndex > here) return c;
+    }
+    return order.front();
+  }
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    if (here < 0 || (*it)->tabIndex < here) return *it;
+  }
+  return order.back();
+}
+
+void Form::setEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  notifyForm();
+}
+
+void Form::load() {
+  if (loaded_) return;
+  loaded_ = true;
+  if (onLoad) onLoad();
+}
+
+void Form::show() {
+  load();
+  if (shown_) return;
+  shown_ = true;
+  notifyForm();
+}
+
+bool Form::unload(int unloadMode) {
+  if (!loaded_) return true;
+  int cancel = 0;
+  if (onQueryUnload) onQueryUnload(cancel, unloadMode);
+  if (cancel != 0) return false;
+  if (onUnload) onUnload();
+  loaded_ = false;
+  shown_ = false;
+  focus_ = nullptr;
+  notifyForm();
+  return true;
+}
+
+void Form::userActivate() {
+  if (onActivate) onActivate();
+}
+
+void Form::userClose() {
+  unload(0);
+}
+
+void Form::userTab(bool backwards) {
+  if (Control* next = nextInTabOrder(focus_, backwards)) setFocus(next);
+}
+
+bool Form::userEnterKey() {
+  // A focused command button answers Enter itself, as on every desktop.
+  Control* target = (focus_ && focus_->kind() == Kind::CommandButton) ? focus_ : defaultButton;
+  if (!target || !target->visible() || !target->enabled()) return false;
+  target->userClick();
+  return true;
+}
+
+bool Form::userEscapeKey() {
+  if (!cancelButton || !cancelButton->visible() || !cancelButton->enabled()) return false;
+  cancelButton->userClick();
+  return true;
+}
+
+bool Form::userAccessKey(char key) {
+  if (key >= 'a' && key <= 'z') key = static_cast<char>(key - 32);
+  for (const auto& c : controls_) {
+    if (c->accessKey() != key || !c->visible() || !c->enabled()) continue;
+    if (c->kind() == Kind::CommandButton) {
+      setFocus(c.get());
+      c->userClick();
+      return true;
+    }
+    if (c->kind() == Kind::Label) {
+      // A label hands the focus to the next control in tab order that can take it.
+      Control* best = nullptr;
+      for (const auto& other : controls_) {
+        if (other->tabIndex > c->tabIndex && other->canTakeFocus() && other->visible() &&
+            other->enabled() && (!best || other->tabIndex < best->tabIndex))
+          best = other.get();
+      }
+      if (best) setFocus(best);
+      return true;
+    }
+  }
+  return false;
+}
+
+void Form::addObserver(FormObserver* o) {
+  observers_.push_back(o);
+}
+
+void Form::removeObserver(FormObserver* o) {
+  observers_.erase(std::remove(observers_.begin(), observers_.end(), o), observers_.end());
+}
+
+void Form::notify(Control& c, Property what) {
+  for (auto* o : observers_) o->propertyChanged(c, what);
+}
+
+void Form::notifyForm() {
+  for (auto* o : observers_) o->formChanged();
+}
+
+}  // namespace orv::form

@@ -1,0 +1,112 @@
+// A form: its controls in stacking order (topmost first), the input focus, the tab order,
+// access keys and the form's own events. Qt-free; the view observes it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Control.h"
+#include "Controls.h"
+
+namespace orv::form {
+
+// Told about every change the view must mirror.
+class FormObserver {
+ public:
+  virtual ~FormObserver() = default;
+  virtual void propertyChanged(Control& control, Property what) = 0;
+  virtual void focusChanged(Control* now) = 0;
+  virtual void formChanged() = 0;  // caption, visibility, enabled
+};
+
+class Form {
+ public:
+  Form(std::string name, std::string caption, Rect clientArea, Font font);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const std::string& name() const { return name_; }
+  const Rect& clientArea() const { return area_; }
+  const Font& font() const { return font_; }
+  Color backColor = kSystemButtonFace;
+  std::string tag;
+
+  // The window-level Enter and Escape buttons (none when null): Enter clicks the default
+  // button unless a command button has the focus, Escape clicks the cancel button.
+  Control* defaultButton = nullptr;
+  Control* cancelButton = nullptr;
+
+  const std::string& caption() const { return caption_; }
+  void setCaption(std::string caption);
+
+  // Adds a control below those added before (design tables list the topmost first).
+  template <class T, class... Args>
+  T& add(Args&&... args) {
+    auto owned = std::make_unique<T>(*this, std::forward<Args>(args)...);
+    T& ref = *owned;
+    controls_.push_back(std::move(owned));
+    return ref;
+  }
+  Control& addControl(Kind kind, std::string name, int index = -1);
+
+  // Controls in stacking order, topmost first.
+  const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+  Control* find(std::string_view name, int index = -1) const;
+  void bringToFront(Control& control);
+
+  // --- focus ---
+  Control* focus() const { return focus_; }
+  // Raises LostFocus on the old control, then GotFocus on the new one. Setting the focus
+  // to the control that has it raises nothing. A LostFocus handler that sets the focus
+  // (for example back onto itself) redirects this change instead of starting another.
+  void setFocus(Control* target);
+  // The control after (or before) `from` in tab order that can take the focus.
+  Control* nextInTabOrder(const Control* from, bool backwards = false) const;
+
+  // --- the form's life ---
+  bool loaded() const { return loaded_; }
+  bool shown() const { return shown_; }
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool enabled);
+  std::function<void()> onLoad, onActivate, onUnload;
+  std::function<void(int& cancel, int unloadMode)> onQueryUnload;
+  void load();  // raises Load once
+  void show();  // marks the form shown (the view shows its window)
+  // Asks the form to close: QueryUnload, then Unload; false when a handler cancelled.
+  bool unload(int unloadMode = 1);
+
+  // --- user input ---
+  void userActivate();  // the window became active: raises Activate
+  void userClose();     // the window's close box
+  void userTab(bool backwards);
+  // Enter and Escape at window level; true when a button took the key. The view calls
+  // these only for a form that has a default or cancel button.
+  bool userEnterKey();
+  bool userEscapeKey();
+  // Alt + key: presses the button or moves to the control after the label. True if taken.
+  bool userAccessKey(char key);
+
+  // --- observers ---
+  void addObserver(FormObserver* o);
+  void removeObserver(FormObserver* o);
+  void notify(Control& c, Property what);
+
+ private:
+  void notifyForm();
+
+  std::string name_;
+  std::string caption_;
+  Rect area_;
+  Font font_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::vector<FormObserver*> observers_;
+  Control* focus_ = nullptr;
+  bool changingFocus_ = false;
+  Control* redirect_ = nullptr;
+  bool loaded_ = false;
+  bool shown_ = false;
+  bool enabled_ = true;
+};
+
+}  // namespace orv::form

@@ -1,0 +1,56 @@
+// The search over every year file: a pure function from the six range texts, the unit
+// caption and the places to the whole text of REPORT.TXT. It touches no window and writes
+// nothing; the search window shows the frame around it and writes the file.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "Places.h"
+
+namespace orv::search {
+
+// The six range boxes in window order: WB from/to, front track from/to, rear track from/to.
+using RangeTexts = std::array<std::string_view, 6>;
+
+// More hits than this stop the scan (at the first hit beyond it).
+inline constexpr int kMaxHits = 2000;
+
+// The first model year searched.
+inline constexpr int kFirstYear = 1971;
+
+struct SearchResult {
+  std::string text;      // the whole result file: header, hit lines, empty line, count line
+  int hits = 0;          // hit lines written
+  bool stopped = false;  // the scan ended at hit kMaxHits + 1
+};
+
+// One numeric range; inactive when its starting box is blank.
+struct Range {
+  bool active = false;
+  double from = 0.0;
+  double to = 0.0;
+};
+
+// The three ranges (WB, front track, rear track) read from the six box texts.
+std::array<Range, 3> readRanges(const RangeTexts& boxes);
+
+// Scans "SP<year>.TXT" of the current folder for every year from 1971 to `lastYear` (its
+// numeric reading) and builds the result text. Stored centimetres are divided by 2.54 unless
+// `unitCaption` is exactly "(cm)". Missing and unreadable year files are skipped.
+SearchResult scanYears(const RangeTexts& boxes, std::string_view unitCaption, const Places& places,
+                       std::string_view lastYear);
+
+// The scan of one year's text, appending hit lines to `result`; false once it stopped.
+// `divisor` is 1 for centimetres, 2.54 for inches.
+bool scanYearText(std::string_view yearText, int year, const std::array<Range, 3>& ranges,
+                  double divisor, SearchResult& result);
+
+// The first line of the result text, CR LF included.
+std::string headerLine();
+
+// The last line: the hit count in four columns, then " Models found", CR LF.
+std::string countLine(int hits);
+
+}  // namespace orv::search

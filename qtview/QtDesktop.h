@@ -1,0 +1,38 @@
+// The desktop services of the window logic on a real Qt desktop: message boxes
+// (QMessageBox with the program's caption), opening a document with the desktop's default
+// viewer, processing pending events and showing a form modally in a FormView of its own.
+//
+//   orv::qt::QtDesktop desktop;
+//   orv::form::Desktop d = desktop.desktop();   // hand this to the window logic
+//
+// Tests drive an open modal form through onModalShown (or FormView::viewOf from a timer).
+#pragma once
+
+#include <functional>
+
+#include "Desktop.h"
+
+namespace orv::qt {
+
+class FormView;
+
+class QtDesktop : public form::MessageBoxes,
+                  public form::DocumentOpener,
+                  public form::EventPump,
+                  public form::ModalDisplay {
+ public:
+  form::Desktop desktop() { return form::Desktop{*this, *this, *this, *this}; }
+
+  // Runs once the modal form's window is up, before its event loop starts.
+  std::function<void(FormView&)> onModalShown;
+
+  void message(std::string_view text) override;
+  form::Answer askYesNoCancel(std::string_view text) override;
+  void openDocument(const std::string& path) override;
+  void processPendingEvents() override;
+  // Shows `form` application-modal; the other shown forms are disabled meanwhile and the
+  // focus returns where their model has it.
+  void showModal(form::Form& form) override;
+};
+
+}  // namespace orv::qt

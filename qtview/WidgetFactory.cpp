@@ -1,0 +1,200 @@
+// Building the widgets of a FormView: one standard widget per control, wired so that a
+// person's input reaches the model through its user* calls.
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "ControlWidgets.h"
+#include "FormView.h"
+#include "QtText.h"
+
+namespace orv::qt {
+
+using form::Kind;
+
+namespace {
+QFrame* makeFrame(QWidget* parent, bool border) {
+  auto* frame = new QFrame(parent);
+  frame->setFrameStyle(border ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+  return frame;
+}
+}  // namespace
+
+QWidget* FormView::widgetOrCreate(form::Control& control) {
+  if (QWidget* w = widgetFor(control)) return w;
+  QWidget* w = createWidget(control);
+  w->setObjectName(fromModel(control.displayName()));
+  const std::size_t index = entries_.size();
+  entries_.push_back({&control, w});
+  byControl_[&control] = index;
+  byWidget_[w] = index;
+  return w;
+}
+
+QWidget* FormView::createWidget(form::Control& control) {
+  // A control inside a frame is a child of the frame's widget, placed in frame coordinates.
+  QWidget* parent = control.container ? widgetOrCreate(*control.container) : this;
+  switch (control.kind()) {
+    case Kind::Label: {
+      auto* label = new QLabel(parent);
+      label->setTextFormat(Qt::RichText);
+      label->setWordWrap(true);
+      label->setTextInteractionFlags(Qt::NoTextInteraction);
+      label->setFrameStyle(control.border ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+      label->setAlignment(
+          Qt::AlignTop |
+          (control.alignment == form::Align::Center ? Qt::AlignHCenter : Qt::AlignLeft));
+      label->setMargin(0);
+      label->setIndent(0);
+      return label;
+    }
+    case Kind::CommandButton: {
+      auto* button = new QPushButton(parent);
+      button->setAutoDefault(true);  // a focused button answers Enter
+      return button;
+    }
+    case Kind::ComboBox:
+      return new ModelComboBox(parent);
+    case Kind::ListBox: {
+      auto* list = new QListWidget(parent);
+      list->setSelectionMode(QAbstractItemView::SingleSelection);
+      list->setUniformItemSizes(true);  // long lists stay cheap to lay out
+      return list;
+    }
+    case Kind::TextBox:
+      if (control.multiLine) {
+        auto* cell =
+            new TextCell(parent, control.readOnly, control.alignment == form::Align::Center);
+        if (!control.border)
+          cell->setFrameStyle(QFrame::NoFrame);
+        else
+          cell->setFrameStyle(QFrame::Box | QFrame::Plain);
+        return cell;
+      } else {
+        auto* edit = new QLineEdit(parent);
+        if (control.maxLength > 0) edit->setMaxLength(control.maxLength);
+        edit->setReadOnly(control.readOnly);
+        edit->setAlignment(control.alignment == form::Align::Center ? Qt::AlignHCenter
+                                                                    : Qt::AlignLeft);
+        return edit;
+      }
+    case Kind::ScrollBar: {
+      auto* bar = new QScrollBar(Qt::Vertical, parent);
+      bar->setTracking(false);  // Change arrives when the thumb is let go, not while dragged
+      return bar;
+    }
+    case Kind::Frame:
+      return makeFrame(parent, control.border);
+    case Kind::Line: {
+      auto* line = new QFrame(parent);
+      line->setFrameShadow(QFrame::Plain);
+      line->setLineWidth(1);
+      line->setFrameShape(control.rect.width == 0 ? QFrame::VLine : QFrame::HLine);
+      line->setAttribute(Qt::WA_TransparentForMouseEvents);
+      return line;
+    }
+  }
+  return makeFrame(parent, false);
+}
+
+void FormView::connectInput(Entry& entry) {
+  form::Control& c = *entry.control;
+  QWidget* w = entry.widget;
+  const std::size_t index = byControl_.at(&c);
+  auto alsoMine = [&](QObject* inner) {
+    byWidget_[inner] = index;
+    inner->installEventFilter(this);
+  };
+  const bool canFocus = c.canTakeFocus();
+  if (canFocus) w->installEventFilter(this);                       // keys
+  if (canFocus && !c.readOnly) w->setFocusPolicy(Qt::ClickFocus);  // Tab is the model's
+
+  switch (c.kind()) {
+    case Kind::Label:
+      w->installEventFilter(this);  // clicks
+      break;
+    case Kind::CommandButton:
+      connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
+              [this, &c] { forward([&c] { c.userClick(); }); });
+      break;
+    case Kind::ComboBox: {
+      auto* combo = static_cast<ModelComboBox*>(w);
+      auto& list = static_cast<form::ListControl&>(c);
+      // DropDown first, so the popup shows the list the model has just rebuilt.
+      combo->beforePopup = [this, &list] { forward([&list] { list.userDropDown(); }); };
+      connect(combo, qOverload<int>(&QComboBox::activated), this,
+              [this, &list](int i) { forward([&list, i] { list.userSelect(i); }); });
+      connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+              [this, &c](const QString& t) { forward([&c, &t] { c.userType(toModel(t)); }); });
+      break;
+    }
+    case Kind::ListBox: {
+      auto* list = static_cast<QListWidget*>(w);
+      auto& model = static_cast<form::ListControl&>(c);
+      connect(list, &QListWidget::currentRowChanged, this, [this, &model](int row) {
+        if (row >= 0) forward([&model, row] { model.userSelect(row); });
+      });
+      connect(list, &QListWidget::itemDoubleClicked, this,
+              [this, &c] { forward([&c] { c.userDblClick(); }); });
+      break;
+    }
+    case Kind::TextBox:
+      if (auto* cell = qobject_cast<TextCell*>(w)) {
+        alsoMine(cell->viewport());  // clicks
+      } else {
+        auto* edit = static_cast<QLineEdit*>(w);
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, &c](const QString& t) { forward([&c, &t] { c.userType(toModel(t)); }); });
+      }
+      break;
+    case Kind::ScrollBar: {
+      auto* bar = static_cast<QScrollBar*>(w);
+      auto& model = static_cast<form::ScrollBar&>(c);
+      connect(bar, &QScrollBar::valueChanged, this,
+              [this, &model](int v) { forward([&model, v] { model.userScroll(v); }); });
+      break;
+    }
+    case Kind::Frame:
+    case Kind::Line:
+      break;
+  }
+}
+
+void FormView::updateAccessibleNames() {
+  // A label names the control that follows it in tab order, as its access key leads there.
+  std::vector<Entry*> byTab;
+  for (auto& e : entries_) {
+    if (e.control->tabIndex >= 0) byTab.push_back(&e);
+  }
+  std::stable_sort(byTab.begin(), byTab.end(), [](const Entry* a, const Entry* b) {
+    return a->control->tabIndex < b->control->tabIndex;
+  });
+  QString pending;
+  for (Entry* e : byTab) {
+    const form::Control& c = *e->control;
+    if (c.kind() == Kind::Label) {
+      const QString caption = plainCaption(c.caption()).simplified();
+      if (!caption.isEmpty()) pending = caption;
+      continue;
+    }
+    if (!c.canTakeFocus()) continue;
+    if (c.kind() != Kind::CommandButton && !pending.isEmpty())
+      e->widget->setAccessibleName(pending);
+    pending.clear();
+  }
+  for (auto& e : entries_) {
+    const form::Control& c = *e.control;
+    if (c.kind() == Kind::Label || c.kind() == Kind::CommandButton || c.kind() == Kind::Frame) {
+      const QString caption = plainCaption(c.caption()).simplified();
+      e.widget->setAccessibleName(caption.isEmpty() ? fromModel(c.displayName()) : caption);
+    } else if (e.widget->accessibleName().isEmpty()) {
+      e.widget->setAccessibleName(fromModel(c.displayName()));
+    }
+  }
+}
+
+}  // namespace orv::qt

@@ -1,0 +1,109 @@
+// The report buttons, Help and the search button. Each report builds its whole page from
+// the window's state, writes the one page file and asks the desktop to open it.
+#include "FileProcs.h"
+#include "HistoryReport.h"
+#include "Legend.h"
+#include "MakeReport.h"
+#include "ModelReport.h"
+#include "PageOutput.h"
+#include "SearchWindow.h"
+#include "SpecsWindow.h"
+#include "Text.h"
+#include "YearReport.h"
+
+namespace orv {
+
+namespace {
+constexpr std::string_view kUserGuide = "ORV User Guide - Final March 2012.pdf";
+}
+
+void SpecsWindow::afterReport() {
+  S_SCROLL2->setFocus();
+}
+
+bool SpecsWindow::showPage(const std::string& page) {
+  // A page that cannot be written is reported and leaves the window as it was.
+  const std::string problem = writePage(env_.places, page);
+  if (!problem.empty()) {
+    message(problem);
+    return false;
+  }
+  env_.desktop.opener.openDocument(pageFilePath(env_.places)->string());
+  afterReport();
+  return true;
+}
+
+void SpecsWindow::B_MODEL_Click() {
+  const int row = state_.currentRow;
+  const std::string model =
+      (row >= 0 && row < kGridRows) ? std::string(trimBlanks(S_MODEL[row]->text())) : "";
+  if (model.empty()) {
+    message("No Model selected.");
+    return;
+  }
+  showPage(modelReportPage(S_YEAR->text(), S_MAKE->text(), model, S_LIST->items(), S_UNITS->text(),
+                           state_.versionText));
+}
+
+void SpecsWindow::B_MAKE_Click() {
+  if (trimBlanks(S_MAKE->text()).empty()) {
+    message("No Make is selected.");
+    S_MAKE->setFocus();
+    return;
+  }
+  showPage(makeReportPage(S_YEAR->text(), S_MAKE->text(), S_LIST->items(), S_UNITS->text(),
+                          state_.versionText));
+}
+
+void SpecsWindow::B_YEAR_Click() {
+  if (trimBlanks(S_YEAR->text()).empty()) {
+    message("No Year is selected.");
+    S_YEAR->setFocus();
+    return;
+  }
+  const auto answer =
+      env_.desktop.boxes.askYesNoCancel("Display each model on a single line with small text?");
+  if (answer == form::Answer::Cancel) return;
+
+  // The page is written piece by piece as the records are walked.
+  PageOutput page(env_.places);
+  const bool written =
+      page.open() &&
+      writeYearReport(state_.yearData, S_YEAR->text(), S_UNITS->text(), answer == form::Answer::Yes,
+                      [&](std::string_view piece) { return page.write(piece); }) &&
+      page.finish();
+  if (!written) {
+    message(page.message());
+    return;
+  }
+  env_.desktop.opener.openDocument(page.path().string());
+  afterReport();
+}
+
+void SpecsWindow::B_LEGEND_Click() {
+  showPage(legendPage());
+}
+
+void SpecsWindow::B_HISTORY_Click() {
+  const std::string history = F_READFILE(env_.places, "VERSION.TXT");
+  if (historyIsMissing(history)) {
+    message("History file does not exist.");
+    return;
+  }
+  showPage(historyPage(history));
+}
+
+void SpecsWindow::B_HELP_Click() {
+  // Neither checks that the guide exists nor reports the outcome.
+  env_.desktop.opener.openDocument(env_.places.programFile(kUserGuide).string());
+  afterReport();
+}
+
+void SpecsWindow::B_SEARCH_Click() {
+  if (!search_)
+    search_ = std::make_unique<search::SearchWindow>(env_.places, env_.desktop, state_.lastYear);
+  search_->open(S_UNITS->text());  // returns once the search window has closed
+  S_SCROLL2->setFocus();
+}
+
+}  // namespace orv

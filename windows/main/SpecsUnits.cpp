@@ -1,0 +1,37 @@
+// The unit box: a valid first letter redraws the grid in place; leaving it with a blank or
+// unknown text sends the focus back. The text itself is never corrected.
+#include "SpecsWindow.h"
+#include "Text.h"
+
+namespace orv {
+
+namespace {
+// Blanks are not removed for this test: " Imperial" does not redraw.
+bool startsWithUnitLetter(const std::string& text) {
+  if (text.empty()) return false;
+  const char c = upperChar(text.front());
+  return c == 'I' || c == 'M';
+}
+}  // namespace
+
+void SpecsWindow::S_UNITS_Change() {
+  if (startsWithUnitLetter(S_UNITS->text())) F_LOADMODEL2(false);
+}
+
+void SpecsWindow::S_UNITS_Click() {
+  S_UNITS_Change();
+}
+
+void SpecsWindow::S_UNITS_LostFocus() {
+  if (trimBlanks(S_UNITS->text()).empty()) {
+    message("Units can not be blank.");
+    S_UNITS->setFocus();
+    return;
+  }
+  if (!startsWithUnitLetter(S_UNITS->text())) {
+    message("Units must be Metric or Imperial");
+    S_UNITS->setFocus();
+  }
+}
+
+}  // namespace orv

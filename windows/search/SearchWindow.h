@@ -1,0 +1,48 @@
+// The search window F_SEARCH: opened modally from the main window, it checks the six range
+// boxes, runs the scan over every year file and writes REPORT.TXT in the current folder,
+// which it hands to the desktop's viewer. Not the scan itself (SearchScan.h) and not the
+// design table (SearchDesign.h).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "Desktop.h"
+#include "Form.h"
+#include "Places.h"
+
+namespace orv::search {
+
+class SearchWindow {
+ public:
+  // `lastYear` is the last model year searched, as the main window holds it.
+  SearchWindow(const Places& places, form::Desktop& desktop, std::string lastYear);
+  SearchWindow(const SearchWindow&) = delete;
+  SearchWindow& operator=(const SearchWindow&) = delete;
+
+  // B_SEARCH_Click's part: rebuilds the window from its design state, sets L_UNITS from the
+  // main window's unit text ("(cm)" when it begins with "M" once upper-cased and trimmed,
+  // "(inches)" otherwise), gives S_WB1 the focus and shows it modally. Returns once closed.
+  void open(std::string_view unitsText);
+
+  // The form of the last opening (null before the first); valid until the next opening.
+  form::Form* form() const { return form_.get(); }
+
+  // Event procedures, wired to the form's controls.
+  void B_RUN_Click();
+  void B_CLOSE_Click();
+
+ private:
+  void build(std::string_view unitsText);
+  bool checkPair(form::Control& first, form::Control& second, std::string_view message);
+  void runSearch();
+  form::Control& control(std::string_view name) const;
+
+  const Places& places_;
+  form::Desktop desktop_;
+  std::string lastYear_;
+  std::unique_ptr<form::Form> form_;
+};
+
+}  // namespace orv::search
