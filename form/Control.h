@@ -52,6 +52,9 @@ class Control {
   bool multiLine = false;
   bool readOnly = false;
   int maxLength = 0;  // 0: no limit
+  // The scroll bar that a mouse wheel over this control turns (the cells of a grid scroll
+  // the grid), or none.
+  Control* wheelTarget = nullptr;
 
   // True for the kinds that can hold the input focus.
   bool canTakeFocus() const;

@@ -48,8 +48,13 @@ enum class Align { Left, Center };
 
 enum class Kind { Label, CommandButton, ComboBox, ListBox, TextBox, ScrollBar, Frame, Line };
 
-// Key codes of KeyDown, as the window logic knows them.
+// Key codes of KeyDown, as the window logic knows them. Digits and letters are their
+// upper-case ASCII codes.
 enum KeyCode : int {
+  kKeyBackspace = 8,
+  kKeyReturn = 13,
+  kKeyEscape = 27,
+  kKeySpace = 32,
   kKeyPageUp = 33,
   kKeyPageDown = 34,
   kKeyEnd = 35,
@@ -58,7 +63,13 @@ enum KeyCode : int {
   kKeyUp = 38,
   kKeyRight = 39,
   kKeyDown = 40,
+  kKeyInsert = 45,
+  kKeyDelete = 46,
+  kKeyF1 = 112,
 };
+// Character codes of KeyPress that are not printable characters.
+inline constexpr int kAsciiBackspace = 8;
 inline constexpr int kAsciiEnter = 13;
+inline constexpr int kAsciiEscape = 27;
 
 }  // namespace orv::form

@@ -1,6 +1,7 @@
 #include "ControlWidgets.h"
 
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTextOption>
 
 namespace orv::qt {
@@ -35,7 +36,7 @@ TextCell::TextCell(QWidget* parent, bool readOnly, bool centred) : QTextEdit(par
   if (readOnly) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::NoTextInteraction);
-    setFocusPolicy(Qt::NoFocus);  // the model moves the focus on a click
+    setFocusPolicy(Qt::NoFocus);
     viewport()->setCursor(Qt::ArrowCursor);
   }
 }
@@ -44,6 +45,56 @@ void TextCell::showText(const QString& text) {
   if (text == shown_) return;
   shown_ = text;
   setPlainText(text);
+}
+
+void TextCell::mousePressEvent(QMouseEvent* event) {
+  QTextEdit::mousePressEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  pressedHere_ = true;
+  endsDouble_ = false;
+  emit pressed();
+}
+
+void TextCell::mouseDoubleClickEvent(QMouseEvent* event) {
+  QTextEdit::mouseDoubleClickEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  pressedHere_ = true;
+  endsDouble_ = true;
+  emit doubleClicked();
+}
+
+void TextCell::mouseReleaseEvent(QMouseEvent* event) {
+  QTextEdit::mouseReleaseEvent(event);
+  if (event->button() != Qt::LeftButton || !pressedHere_) return;
+  pressedHere_ = false;
+  // A release away from the cell is no click, as on a button.
+  if (!endsDouble_ && viewport()->rect().contains(event->position().toPoint())) emit clicked();
+}
+
+ModelListBox::ModelListBox(QWidget* parent) : QListWidget(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setUniformItemSizes(true);  // long lists stay cheap to lay out
+  connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) emit chosen(row);
+  });
+  connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+    // A click that changed the row has been reported by the change already.
+    if (!endsDouble_ && index.row() == rowAtPress_) emit chosen(index.row());
+    endsDouble_ = false;
+  });
+  connect(this, &QAbstractItemView::doubleClicked, this, [this] { emit doubleClicked(); });
+}
+
+void ModelListBox::mousePressEvent(QMouseEvent* event) {
+  rowAtPress_ = currentRow();
+  endsDouble_ = false;
+  QListWidget::mousePressEvent(event);
+}
+
+void ModelListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  rowAtPress_ = currentRow();
+  endsDouble_ = true;
+  QListWidget::mouseDoubleClickEvent(event);
 }
 
 }  // namespace orv::qt

@@ -1,8 +1,10 @@
 // The few standard Qt widgets that need a small adjustment to stand for a form control.
-// Each stays the standard widget (role, text and keyboard behaviour for assistive tools).
+// Each stays the standard widget (role, text, keyboard and mouse behaviour for assistive
+// tools) and reports a person's input through signals of its own, never through a filter.
 #pragma once
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QTextEdit>
 #include <functional>
 
@@ -19,8 +21,9 @@ class ModelComboBox : public QComboBox {
   void showPopup() override;
 };
 
-// A text box cell: a read-only, multi-line text without scroll bars or a caret, centred or
-// left aligned; mouse input is handed to the model by the view.
+// A text box cell: a multi-line text without scroll bars. A read-only cell shows no caret,
+// selects nothing and never takes the focus itself: it reports presses and clicks, and the
+// model decides where the focus goes.
 class TextCell : public QTextEdit {
   Q_OBJECT
 
@@ -29,8 +32,46 @@ class TextCell : public QTextEdit {
   // Sets the text unless it is already shown (a cell is rewritten often with the same text).
   void showText(const QString& text);
 
+ signals:
+  // The left button went down on the cell.
+  void pressed();
+  // The left button was pressed and released on the cell; not for the release that ends a
+  // double click.
+  void clicked();
+  // The second press of a double click.
+  void doubleClicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
  private:
   QString shown_;
+  bool pressedHere_ = false;  // a left press on the cell awaits its release
+  bool endsDouble_ = false;   // that press was the second of a double click
+};
+
+// A list box that reports a person's choice once: a keyboard step or a click on another
+// entry changes the current row (one report), a click on the current entry reports it again,
+// and the release that ends a double click reports nothing.
+class ModelListBox : public QListWidget {
+  Q_OBJECT
+
+ public:
+  explicit ModelListBox(QWidget* parent);
+
+ signals:
+  void chosen(int row);
+  void doubleClicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  int rowAtPress_ = -1;
+  bool endsDouble_ = false;
 };
 
 }  // namespace orv::qt

@@ -13,6 +13,7 @@ std::vector<FormView*>& registry() {
   return views;
 }
 int modalDepth = 0;
+int modalOpened = 0;
 // The view of the last form that became active: returning to it from a message box or from
 // another program is no new activation of the form.
 FormView* lastActive = nullptr;
@@ -102,6 +103,7 @@ void FormView::flushAll() {
 FormView::ModalScope::ModalScope() : wasActive_(QApplication::activeWindow()) {
   flushAll();
   ++modalDepth;
+  ++modalOpened;
 }
 
 FormView::ModalScope::~ModalScope() {
@@ -118,6 +120,10 @@ FormView::ModalScope::~ModalScope() {
 
 bool FormView::ModalScope::active() {
   return modalDepth > 0;
+}
+
+int FormView::ModalScope::opened() {
+  return modalOpened;
 }
 
 bool FormView::event(QEvent* event) {

@@ -37,7 +37,6 @@
 #include "Form.h"
 
 class QKeyEvent;
-class QMouseEvent;
 
 namespace orv::qt {
 
@@ -79,6 +78,8 @@ class FormView : public QWidget, private form::FormObserver {
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
     static bool active();
+    // How many have been opened so far.
+    static int opened();
 
    private:
     QPointer<QWidget> wasActive_;  // activated again when the box has gone
@@ -125,7 +126,7 @@ class FormView : public QWidget, private form::FormObserver {
   bool handleKey(Entry& entry, QKeyEvent& key);
   bool handleWindowKey(QKeyEvent& key);
   bool handleKeyPress(Entry& entry, QKeyEvent& key);
-  bool handleMouse(Entry& entry, QEvent& event);
+  bool handleWheel(QObject* watched, QEvent& wheel);
   void onQtFocusChanged(QWidget* old, QWidget* now);
 
   form::Form& form_;
@@ -141,7 +142,7 @@ class FormView : public QWidget, private form::FormObserver {
   bool applyingFocus_ = false;
   bool closingByModel_ = false;
   bool wasShown_ = false;
-  bool suppressRelease_ = false;  // the release that ends a double click is no click
+  bool pressInterrupted_ = false;  // a message box came up between a press and its widget
 };
 
 }  // namespace orv::qt

@@ -1,9 +1,12 @@
-// A person's input on a FormView, handed to the model through its user* calls only.
+// A person's input on a FormView, handed to the model through its user* calls only. Mouse
+// input stays with the widgets: each presses, drags, repeats and releases as it always does,
+// and the model hears of the outcome once, through the widget's own signal (see
+// WidgetFactory.cpp). Only keys and the mouse wheel pass through the view's filter.
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
+#include <QTimer>
 
 #include "ControlWidgets.h"
 #include "FormView.h"
@@ -19,14 +22,14 @@ namespace {
 int keyCodeOf(int key) {
   switch (key) {
     case Qt::Key_Backspace:
-      return 8;
+      return form::kKeyBackspace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return 13;
+      return form::kKeyReturn;
     case Qt::Key_Escape:
-      return 27;
+      return form::kKeyEscape;
     case Qt::Key_Space:
-      return 32;
+      return form::kKeySpace;
     case Qt::Key_PageUp:
       return form::kKeyPageUp;
     case Qt::Key_PageDown:
@@ -44,15 +47,16 @@ int keyCodeOf(int key) {
     case Qt::Key_Down:
       return form::kKeyDown;
     case Qt::Key_Insert:
-      return 45;
+      return form::kKeyInsert;
     case Qt::Key_Delete:
-      return 46;
+      return form::kKeyDelete;
     default:
       break;
   }
-  if (key >= Qt::Key_0 && key <= Qt::Key_9) return key;  // same codes as ASCII
+  // Qt's codes of digits and letters are their ASCII codes, as the window logic's are.
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return key;
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return 112 + (key - Qt::Key_F1);
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return form::kKeyF1 + (key - Qt::Key_F1);
   return 0;
 }
 
@@ -85,22 +89,44 @@ void FormView::forward(const std::function<void()>& call) {
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::Wheel:
-      // A closed combo box does not change its choice under a passing mouse wheel.
-      return qobject_cast<QComboBox*>(watched) != nullptr;
-    case QEvent::KeyPress:
+      return handleWheel(watched, *event);
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick: {
+    case QEvent::MouseButtonDblClick:
+      // A press whose focus change brought up a message box was answered by the box: the
+      // widget must not start a click, a drag or an auto-repeat that no release will end.
+      if (pressInterrupted_) {
+        pressInterrupted_ = false;
+        return true;
+      }
+      break;
+    case QEvent::KeyPress: {
       const auto it = byWidget_.find(watched);
-      if (it == byWidget_.end()) break;
-      Entry& e = entries_[it->second];
-      if (event->type() == QEvent::KeyPress) return handleKey(e, *static_cast<QKeyEvent*>(event));
-      return handleMouse(e, *event);
+      if (it != byWidget_.end())
+        return handleKey(entries_[it->second], *static_cast<QKeyEvent*>(event));
+      break;
     }
     default:
       break;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+bool FormView::handleWheel(QObject* watched, QEvent& wheel) {
+  const auto it = byWidget_.find(watched);
+  if (it == byWidget_.end()) return false;
+  const form::Control& c = *entries_[it->second].control;
+  if (c.wheelTarget) {
+    // The cells of a grid turn the grid's scroll bar: its own wheel handling takes the
+    // desktop's step (three lines a notch) and reports the new value as any scroll does.
+    QWidget* bar = widgetFor(*c.wheelTarget);
+    if (bar && bar->isVisible() && bar->isEnabled()) {
+      QApplication::sendEvent(bar, &wheel);
+      return true;
+    }
+    return false;
+  }
+  // A closed combo box does not change its choice under a passing mouse wheel.
+  return c.kind() == Kind::ComboBox;
 }
 
 bool FormView::handleWindowKey(QKeyEvent& k) {
@@ -150,9 +176,9 @@ bool FormView::handleKeyPress(Entry& e, QKeyEvent& k) {
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     ascii = form::kAsciiEnter;
   } else if (key == Qt::Key_Backspace) {
-    ascii = 8;
+    ascii = form::kAsciiBackspace;
   } else if (key == Qt::Key_Escape) {
-    ascii = 27;
+    ascii = form::kAsciiEscape;
   } else if (!(m & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
              k.text().size() == 1) {
     const char16_t u = k.text().at(0).unicode();
@@ -176,31 +202,6 @@ bool FormView::handleKeyPress(Entry& e, QKeyEvent& k) {
   return true;
 }
 
-bool FormView::handleMouse(Entry& e, QEvent& event) {
-  const auto& mouse = static_cast<QMouseEvent&>(event);
-  if (mouse.button() != Qt::LeftButton) return false;
-  form::Control& c = *e.control;
-  switch (event.type()) {
-    case QEvent::MouseButtonPress:
-      // A read-only cell takes no Qt focus; the model decides where the focus goes.
-      if (c.kind() == Kind::TextBox) forward([&c] { c.userFocus(); });
-      return c.kind() == Kind::TextBox;
-    case QEvent::MouseButtonRelease:
-      if (suppressRelease_) {
-        suppressRelease_ = false;
-        return true;
-      }
-      forward([&c] { c.userClick(); });
-      return true;
-    case QEvent::MouseButtonDblClick:
-      suppressRelease_ = true;
-      forward([&c] { c.userDblClick(); });
-      return true;
-    default:
-      return false;
-  }
-}
-
 void FormView::onQtFocusChanged(QWidget*, QWidget* now) {
   if (!now || now->window() != this) return;
   // Focus that Qt moves by itself (around message boxes, a disabled window, our own
@@ -208,7 +209,15 @@ void FormView::onQtFocusChanged(QWidget*, QWidget* now) {
   if (applyingFocus_ || flushing_ || ModalScope::active() || !form_.enabled()) return;
   form::Control* c = controlFor(now);
   if (!c || c == form_.focus()) return;
+  const int boxesBefore = ModalScope::opened();
   forward([c] { c->userFocus(); });
+  if (ModalScope::opened() != boxesBefore) {
+    // A click moved the focus and a LostFocus handler answered with a message box: the
+    // person let go of the button inside the box, so the press that is still on its way to
+    // the widget is dropped. A press that never comes must not drop a later one.
+    pressInterrupted_ = true;
+    QTimer::singleShot(0, this, [this] { pressInterrupted_ = false; });
+  }
   // The model may have refused or redirected the move.
   applyFocus(false);
 }

@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
@@ -59,12 +58,8 @@ QWidget* FormView::createWidget(form::Control& control) {
     }
     case Kind::ComboBox:
       return new ModelComboBox(parent);
-    case Kind::ListBox: {
-      auto* list = new QListWidget(parent);
-      list->setSelectionMode(QAbstractItemView::SingleSelection);
-      list->setUniformItemSizes(true);  // long lists stay cheap to lay out
-      return list;
-    }
+    case Kind::ListBox:
+      return new ModelListBox(parent);
     case Kind::TextBox:
       if (control.multiLine) {
         auto* cell =
@@ -82,11 +77,9 @@ QWidget* FormView::createWidget(form::Control& control) {
                                                                     : Qt::AlignLeft);
         return edit;
       }
-    case Kind::ScrollBar: {
-      auto* bar = new QScrollBar(Qt::Vertical, parent);
-      bar->setTracking(false);  // Change arrives when the thumb is let go, not while dragged
-      return bar;
-    }
+    case Kind::ScrollBar:
+      // Tracking: the value changes, and the grid follows, while the thumb is dragged.
+      return new QScrollBar(Qt::Vertical, parent);
     case Kind::Frame:
       return makeFrame(parent, control.border);
     case Kind::Line: {
@@ -105,19 +98,20 @@ void FormView::connectInput(Entry& entry) {
   form::Control& c = *entry.control;
   QWidget* w = entry.widget;
   const std::size_t index = byControl_.at(&c);
-  auto alsoMine = [&](QObject* inner) {
-    byWidget_[inner] = index;
-    inner->installEventFilter(this);
+  // Keys, the mouse wheel and presses that a message box answered pass the view's filter;
+  // every other mouse event belongs to the widget alone.
+  auto watch = [&](QObject* part) {
+    byWidget_[part] = index;
+    part->installEventFilter(this);
   };
-  const bool canFocus = c.canTakeFocus();
-  if (canFocus) w->installEventFilter(this);                       // keys
-  if (canFocus && !c.readOnly) w->setFocusPolicy(Qt::ClickFocus);  // Tab is the model's
+  if (c.canTakeFocus()) {
+    watch(w);
+    if (!c.readOnly) w->setFocusPolicy(Qt::ClickFocus);  // Tab is the model's
+  }
 
   switch (c.kind()) {
-    case Kind::Label:
-      w->installEventFilter(this);  // clicks
-      break;
     case Kind::CommandButton:
+      // Qt decides what a click is: pressed and released on the button.
       connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
               [this, &c] { forward([&c] { c.userClick(); }); });
       break;
@@ -133,18 +127,23 @@ void FormView::connectInput(Entry& entry) {
       break;
     }
     case Kind::ListBox: {
-      auto* list = static_cast<QListWidget*>(w);
+      auto* list = static_cast<ModelListBox*>(w);
       auto& model = static_cast<form::ListControl&>(c);
-      connect(list, &QListWidget::currentRowChanged, this, [this, &model](int row) {
-        if (row >= 0) forward([&model, row] { model.userSelect(row); });
-      });
-      connect(list, &QListWidget::itemDoubleClicked, this,
+      watch(list->viewport());
+      connect(list, &ModelListBox::chosen, this,
+              [this, &model](int row) { forward([&model, row] { model.userSelect(row); }); });
+      connect(list, &ModelListBox::doubleClicked, this,
               [this, &c] { forward([&c] { c.userDblClick(); }); });
       break;
     }
     case Kind::TextBox:
       if (auto* cell = qobject_cast<TextCell*>(w)) {
-        alsoMine(cell->viewport());  // clicks
+        watch(cell->viewport());
+        // A read-only cell never takes Qt's focus: its press asks the model for it.
+        connect(cell, &TextCell::pressed, this, [this, &c] { forward([&c] { c.userFocus(); }); });
+        connect(cell, &TextCell::clicked, this, [this, &c] { forward([&c] { c.userClick(); }); });
+        connect(cell, &TextCell::doubleClicked, this,
+                [this, &c] { forward([&c] { c.userDblClick(); }); });
       } else {
         auto* edit = static_cast<QLineEdit*>(w);
         connect(edit, &QLineEdit::textEdited, this,
@@ -158,6 +157,7 @@ void FormView::connectInput(Entry& entry) {
               [this, &model](int v) { forward([&model, v] { model.userScroll(v); }); });
       break;
     }
+    case Kind::Label:
     case Kind::Frame:
     case Kind::Line:
       break;

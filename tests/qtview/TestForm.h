@@ -58,6 +58,8 @@ struct TestForm {
   form::ScrollBar& S_SCROLL =
       add<form::ScrollBar>(Kind::ScrollBar, "S_SCROLL", {5400, 1440, 255, 2000}, 13);
   form::ListBox& S_LIST = add<form::ListBox>(Kind::ListBox, "S_LIST", {4000, 2000, 1275, 1500}, 14);
+  // A one-line box of at most five characters, as the search window's range boxes are.
+  form::Control& S_RANGE = add(Kind::TextBox, "S_RANGE", {2400, 3200, 885, 405}, 7);
 
   TestForm() {
     B_GO.onClick = [this] {
@@ -94,9 +96,15 @@ struct TestForm {
       };
     }
     B_GO.tabStop = S_SCROLL.tabStop = S_LIST.tabStop = false;
+    // A scroll step hands the keyboard to the receiver, as the grid's scroll bar does.
     S_SCROLL.onChange = [this] {
       log.push_back("Change S_SCROLL " + std::to_string(S_SCROLL.value()));
+      S_SINK.setFocus();
     };
+    for (form::Control* c : S_CELL) c->wheelTarget = &S_SCROLL;
+    S_RANGE.maxLength = 5;
+    logged(S_RANGE);
+    logged(S_LIST);
     S_LIST.setVisible(false);
     form.onActivate = [this] { log.push_back("Activate"); };
     form.onQueryUnload = [this](int& cancel, int mode) {

@@ -45,6 +45,9 @@ void SpecsWindow::connectEvents() {
   S_LIST->onDblClick = [this] { S_CELL_DblClick(0); };
 
   for (int row = 0; row < kGridRows; ++row) {
+    // The mouse wheel over any cell scrolls the grid as it would over its scroll bar.
+    S_MODEL[row]->wheelTarget = S_SCROLL;
+    for (auto& column : S_TEXT) column[row]->wheelTarget = S_SCROLL;
     S_MODEL[row]->onClick = [this, row] { S_MODEL_Click(row); };
     S_MODEL[row]->onGotFocus = [this, row] { S_MODEL_GotFocus(row); };
     S_MODEL[row]->onLostFocus = [this, row] { S_MODEL_LostFocus(row); };
