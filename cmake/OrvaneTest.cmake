@@ -1,12 +1,32 @@
-# orvane_add_test(NAME SOURCES ... LIBS ... [QT])
-# One executable per suite, one CTest entry each; QT suites run on the offscreen platform.
+# orvane_add_test(NAME SOURCES ... LIBS ... [QT | XVFB])
+# One executable per suite, one CTest entry each. QT suites run on the offscreen platform;
+# XVFB suites run against a real X server (Xvfb), one at a time, and are left out when
+# xvfb-run or xdotool is missing.
+find_program(ORVANE_XVFB_RUN xvfb-run)
+find_program(ORVANE_XDOTOOL xdotool)
+
 function(orvane_add_test name)
-  cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "QT;XVFB" "" "SOURCES;LIBS" ${ARGN})
+  if(T_XVFB AND NOT (ORVANE_XVFB_RUN AND ORVANE_XDOTOOL))
+    message(STATUS "Leaving out ${name}: it needs xvfb-run and xdotool")
+    return()
+  endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  add_test(NAME ${name} COMMAND ${name})
   set(env "XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime")
+  if(T_QT OR T_XVFB)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+  endif()
+  if(T_XVFB)
+    add_test(NAME ${name}
+             COMMAND ${ORVANE_XVFB_RUN} -a -s "-screen 0 1280x1024x24 -nolisten tcp"
+                     $<TARGET_FILE:${name}>)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK x_display)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
   if(T_QT)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only when some are missing.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libgtest-dev libbenchmark-dev
-          fonts-dejavu-core fonts-liberation)
+          fonts-dejavu-core fonts-liberation xvfb xauth xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
