@@ -4,10 +4,10 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "BigYear.h"
 #include "SpecsWindow.h"
 
 namespace {
@@ -27,24 +27,6 @@ class SilentDesktop : public form::MessageBoxes,
   void showModal(form::Form&) override {}
 };
 
-// 100,000 records in 20 makes of 5,000 models each.
-std::string bigYear() {
-  std::string out;
-  out.reserve(100000 * 110);
-  char dims[64];
-  for (int make = 0; make < 20; ++make) {
-    const std::string name = "MAKE" + std::to_string(100 + make);
-    for (int m = 0; m < 5000; ++m) {
-      std::snprintf(dims, sizeof dims, "%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%4d%5s%2s",
-                    90 + m % 9, 80, 45, 60, 120, 90, 100, 450, 175, 140, 200 + m % 140, 150, 151,
-                    900 + m % 2000, "55/45", "98");
-      out += "<R><MA>" + name + "</MA><MO>GROUP" + std::to_string(m / 7) + " MODEL " +
-             std::to_string(m) + "</MO><DA>" + dims + "</DA></R>\r\n";
-    }
-  }
-  return out;
-}
-
 struct Window {
   Window()
       : root(fs::temp_directory_path() / ("orvane-bench-" + std::to_string(::getpid()))),
@@ -52,7 +34,7 @@ struct Window {
         specs({places, desktop(), [] { return 2019; }, [] {}}) {
     specs.form().load();
     specs.form().userActivate();
-    specs.state().yearData = bigYear();
+    specs.state().yearData = bench::bigYear();
     specs.S_UNITS->setText("Imperial");  // the costlier formatting
   }
   ~Window() { fs::remove_all(root); }

@@ -1,0 +1,27 @@
+// The large year of the main window's benchmarks: 100,000 records in 20 makes (MAKE100 to
+// MAKE119) of 5,000 models each, in model groups of seven.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace orv::bench {
+
+inline std::string bigYear() {
+  std::string out;
+  out.reserve(100000 * 110);
+  char dims[64];
+  for (int make = 0; make < 20; ++make) {
+    const std::string name = "MAKE" + std::to_string(100 + make);
+    for (int m = 0; m < 5000; ++m) {
+      std::snprintf(dims, sizeof dims, "%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%4d%5s%2s",
+                    90 + m % 9, 80, 45, 60, 120, 90, 100, 450, 175, 140, 200 + m % 140, 150, 151,
+                    900 + m % 2000, "55/45", "98");
+      out += "<R><MA>" + name + "</MA><MO>GROUP" + std::to_string(m / 7) + " MODEL " +
+             std::to_string(m) + "</MO><DA>" + dims + "</DA></R>\r\n";
+    }
+  }
+  return out;
+}
+
+}  // namespace orv::bench
