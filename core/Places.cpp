@@ -1,18 +1,54 @@
 #include "Places.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <system_error>
 
 #include "Text.h"
 
 namespace orv {
 
+namespace {
+
+constexpr std::string_view kUnitFile = "UNITS.TXT";
+
+std::string_view environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+// $HOME, else the home folder of the password database; empty when there is none.
+std::string homeFolder() {
+  const std::string_view home = environment("HOME");
+  if (!home.empty()) return std::string(home);
+  const passwd* entry = ::getpwuid(::getuid());
+  return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
+}
+
+// Creates `folder` and any missing folder above it, each open to this user only;
+// failures show later, when the unit choice cannot be stored.
+void makePrivateFolders(const fs::path& folder) {
+  std::error_code ec;
+  if (fs::is_directory(folder, ec) || folder.empty() || folder == folder.parent_path()) return;
+  makePrivateFolders(folder.parent_path());
+  ::mkdir(folder.c_str(), 0700);
+}
+
+}  // namespace
+
 Places::Places(fs::path currentFolder, fs::path programFolder, fs::path reportFolder)
+    : Places(std::move(currentFolder), programFolder, std::move(reportFolder),
+             programFolder / std::string(kUnitFile)) {}
+
+Places::Places(fs::path currentFolder, fs::path programFolder, fs::path reportFolder,
+               fs::path unitFile)
     : current_(std::move(currentFolder)),
       program_(std::move(programFolder)),
-      report_(std::move(reportFolder)) {}
+      report_(std::move(reportFolder)),
+      unitFile_(std::move(unitFile)) {}
 
 Places Places::forThisProcess(const fs::path& executable) {
   std::error_code ec;
@@ -20,7 +56,21 @@ Places Places::forThisProcess(const fs::path& executable) {
   fs::path program = fs::weakly_canonical(executable, ec).parent_path();
   fs::path temp = fs::temp_directory_path(ec);
   if (ec) temp = "/tmp";
-  return Places(current, program, temp / ("orvane-" + std::to_string(::getuid())));
+  const fs::path unitFolder = unitFolderFor(program, ::access(program.c_str(), W_OK) == 0,
+                                            environment("XDG_CONFIG_HOME"), homeFolder());
+  if (unitFolder != program) makePrivateFolders(unitFolder);
+  return Places(current, program, temp / ("orvane-" + std::to_string(::getuid())),
+                unitFolder / std::string(kUnitFile));
+}
+
+fs::path Places::unitFolderFor(const fs::path& programFolder, bool programFolderWritable,
+                               std::string_view xdgConfigHome, std::string_view home) {
+  if (programFolderWritable) return programFolder;
+  // A relative XDG_CONFIG_HOME is invalid and ignored, as the base-directory rules say.
+  if (!xdgConfigHome.empty() && xdgConfigHome.front() == '/')
+    return fs::path(xdgConfigHome) / "orvane";
+  if (!home.empty() && home.front() == '/') return fs::path(home) / ".config" / "orvane";
+  return programFolder;
 }
 
 bool Places::isBareName(std::string_view name) {

@@ -131,5 +131,26 @@ TEST_F(FileProcs, ReportFolderIsRefusedWhenItBelongsToAnotherUser) {
   EXPECT_NE(reportProblem().find("another user"), std::string::npos);
 }
 
+TEST(UnitFolder, ProgramFolderWhileWritableElseTheUsersConfigurationFolder) {
+  const struct {
+    const char* name;
+    bool writable;
+    const char* xdgConfigHome;
+    const char* home;
+    fs::path expected;
+  } cases[] = {
+      {"build folder", true, "/xdg", "/home/u", "/opt/orv"},
+      {"installed, XDG_CONFIG_HOME set", false, "/xdg", "/home/u", "/xdg/orvane"},
+      {"installed, no XDG_CONFIG_HOME", false, "", "/home/u", "/home/u/.config/orvane"},
+      {"installed, relative XDG_CONFIG_HOME", false, "cfg", "/home/u", "/home/u/.config/orvane"},
+      {"installed, no home at all", false, "", "", "/opt/orv"},
+      {"installed, relative home", false, "", "home", "/opt/orv"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Places::unitFolderFor("/opt/orv", c.writable, c.xdgConfigHome, c.home), c.expected)
+        << c.name;
+  EXPECT_EQ(Places("/d", "/p", "/r").unitFile(), fs::path("/p/UNITS.TXT"));
+}
+
 }  // namespace
 }  // namespace orv

@@ -15,7 +15,6 @@ constexpr int kFirstYear = 1971;
 constexpr long kLatestListedYear = 9999;
 constexpr int kNumberedSinkEntries = 500;
 constexpr int kBlankSinkEntries = 300;
-constexpr std::string_view kUnitsFile = "UNITS.TXT";
 }  // namespace
 
 void SpecsWindow::Form_Load() {
@@ -71,7 +70,7 @@ void SpecsWindow::Form_Activate() {
   S_MAKE->setFocus();
   form_.tag = "1";
 
-  const std::string stored = readWholeFile(env_.places.programFile(kUnitsFile));
+  const std::string stored = readWholeFile(env_.places.unitFile());
   const bool imperial = !stored.empty() && upperChar(stored.front()) == 'I';
   S_UNITS->setText(imperial ? "Imperial" : "Metric");
   F_LINE_SET2(-1);
@@ -81,7 +80,7 @@ void SpecsWindow::Form_QueryUnload(int& /*cancel*/, int /*unloadMode*/) {
   // Store the first letter of the unit choice; failures are ignored and never stop closing.
   const auto units = trimBlanks(S_UNITS->text());
   const std::string letter = units.empty() ? std::string() : std::string(1, upperChar(units[0]));
-  writeNewFile(env_.places.programFile(kUnitsFile), letter);
+  writeNewFile(env_.places.unitFile(), letter);
 }
 
 void SpecsWindow::B_CLOSE_Click() {
