@@ -2,6 +2,7 @@
 // its view; everything else happens in the window's event procedures.
 #include <QApplication>
 #include <QDate>
+#include <QIcon>
 
 #include "FormView.h"
 #include "Places.h"
@@ -11,6 +12,12 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Orvane");
+  // Names the installed desktop entry, so a desktop matches the window to its menu entry.
+  QGuiApplication::setDesktopFileName("org.orvane.Orvane");
+  QIcon icon;
+  for (const int size : {16, 32, 48, 256})
+    icon.addFile(QString(":/icons/orvane-%1.png").arg(size), QSize(size, size));
+  QApplication::setWindowIcon(icon);
 
   const orv::Places places =
       orv::Places::forThisProcess(QCoreApplication::applicationFilePath().toStdString());
