@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only when some are missing.
 set -euo pipefail
+# The X server packages serve the mouse and installed-program tests; the last line the
+# Debian package (cpack, dpkg-shlibdeps) and the installed-program test.
 packages=(build-essential cmake qt6-base-dev libgtest-dev libbenchmark-dev
-          fonts-dejavu-core fonts-liberation xvfb xauth xdotool)
+          fonts-dejavu-core fonts-liberation xvfb xauth xdotool
+          dpkg-dev file desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
