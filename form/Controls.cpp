@@ -2,26 +2,13 @@
 
 #include <algorithm>
 
-namespace orv::form {
+#include "ListOrder.h"
 
-namespace {
-// Alphabetical without regard to case, as a sorted list box orders its entries.
-bool alphabeticallyBefore(const std::string& a, const std::string& b) {
-  const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    auto ua = static_cast<unsigned char>(a[i]);
-    auto ub = static_cast<unsigned char>(b[i]);
-    if (ua >= 'a' && ua <= 'z') ua = static_cast<unsigned char>(ua - 32);
-    if (ub >= 'a' && ub <= 'z') ub = static_cast<unsigned char>(ub - 32);
-    if (ua != ub) return ua < ub;
-  }
-  return a.size() < b.size();
-}
-}  // namespace
+namespace orv::form {
 
 void ListControl::sortNow() const {
   if (!unsorted_) return;
-  std::stable_sort(items_.begin(), items_.end(), alphabeticallyBefore);
+  sortAsList(items_);
   unsorted_ = false;
 }
 
@@ -36,7 +23,7 @@ const std::vector<std::string>& ListControl::items() const {
 }
 
 void ListControl::addItem(std::string entry) {
-  if (sorted && !items_.empty() && alphabeticallyBefore(entry, items_.back())) unsorted_ = true;
+  if (sorted && !items_.empty() && listOrderBefore(entry, items_.back())) unsorted_ = true;
   items_.push_back(std::move(entry));
   changed(Property::List);
 }
