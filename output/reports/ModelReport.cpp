@@ -5,7 +5,7 @@
 #include "Legend.h"
 #include "Numbers.h"
 #include "Page.h"
-#include "TagText.h"
+#include "RowList.h"
 #include "Text.h"
 
 namespace orv {
@@ -42,21 +42,25 @@ void appendModelTable(std::string& page, std::string_view dimensions, std::strin
 }
 
 template <typename Row>
+std::optional<std::size_t> findReported(std::span<const Row> rowList, std::string_view model) {
+  const std::string wanted = toUpper(trimBlanks(model));
+  for (std::size_t i = 0; i < rowList.size(); ++i) {
+    if (equalsTrimmedUpper(gridModelName(rowList[i]), wanted)) return i;
+  }
+  return std::nullopt;
+}
+
+template <typename Row>
 std::string buildModelPage(std::string_view year, std::string_view make,
                            std::string_view selectedModel, std::span<const Row> rowList,
                            std::string_view unitText, std::string_view versionText) {
   const auto y = trimBlanks(year);
   const auto mk = trimBlanks(make);
   const auto model = trimBlanks(selectedModel);
-  const std::string wanted = toUpper(model);
 
   std::string page = pageHead(std::string(kVersionTitle) + escapeHtml(versionText));
-  for (const Row& row : rowList) {
-    const std::string_view record(row);
-    std::string_view name = tagValue(record, "MO");
-    if (name == "-1") name = {};
-    if (!equalsTrimmedUpper(name, wanted)) continue;
-
+  // Only the first record of that name is ever reported.
+  if (const auto found = findReported(rowList, model)) {
     std::string heading;
     appendEscaped(heading, y);
     heading += ' ';
@@ -64,8 +68,7 @@ std::string buildModelPage(std::string_view year, std::string_view make,
     heading += ' ';
     appendEscaped(heading, model);
     page += headingBlock(heading);
-    appendModelTable(page, recordDimensions(record), unitText);
-    break;  // only the first record of that name is ever reported
+    appendModelTable(page, recordDimensions(rowList[*found]), unitText);
   }
   page += pageEnd();
   return page;
@@ -76,6 +79,11 @@ std::string buildModelPage(std::string_view year, std::string_view make,
 std::string_view measurementCentury(std::string_view twoDigitYear) {
   if (trimBlanks(twoDigitYear).empty()) return {};
   return numericReading(twoDigitYear) < 65 ? "20" : "19";
+}
+
+std::optional<std::size_t> reportedRecord(std::span<const std::string_view> rowList,
+                                          std::string_view selectedModel) {
+  return findReported(rowList, selectedModel);
 }
 
 std::string modelReportPage(std::string_view year, std::string_view make,

@@ -2,6 +2,7 @@
 // the year the measurements were taken. A pure function of the window's texts.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,6 +20,12 @@ std::string modelReportPage(std::string_view year, std::string_view make,
                             std::string_view selectedModel,
                             std::span<const std::string_view> rowList, std::string_view unitText,
                             std::string_view versionText);
+
+// The position in the row list of the record the page reports for `selectedModel`: the
+// first whose model name, "-1" taken as empty, matches it ignoring letter case and blanks
+// around both. Nothing when none matches.
+std::optional<std::size_t> reportedRecord(std::span<const std::string_view> rowList,
+                                          std::string_view selectedModel);
 
 // Century printed before the two-digit measurement year: "20" below 65, "19" from 65 on,
 // nothing when the year is blank.

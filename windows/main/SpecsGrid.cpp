@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "Fields.h"
+#include "RowList.h"
 #include "SpecsWindow.h"
-#include "TagText.h"
 
 namespace orv {
 
@@ -15,17 +15,14 @@ void SpecsWindow::F_SCROLL() {
     const int p = top + i;
     const std::string_view record = p < S_LIST->count() ? std::string_view(S_LIST->item(p))
                                                         : std::string_view(kBlankDimensions);
-    const std::string_view model = tagValue(record, "MO");
-    S_MODEL[i]->setText(model == "-1" ? std::string() : std::string(model));
-
-    const std::string_view dims = recordDimensions(record);
+    S_MODEL[i]->setText(std::string(gridModelName(record)));
+    const auto values = gridValues(record, units);
     for (std::size_t c = 0; c < kPairedColumns.size(); ++c) {
       const auto& pair = kPairedColumns[c];
-      S_TEXT[c][i]->setText(formatField(dims, pair.upper, kNoUnit, units) + "\r\n" +
-                            formatField(dims, pair.lower, kNoUnit, units));
+      S_TEXT[c][i]->setText(values[pair.upper] + "\r\n" + values[pair.lower]);
     }
     // The weight distribution is shown as stored, under a blank first line.
-    S_TEXT[7][i]->setText(" \r\n" + std::string(fieldText(dims, WD)));
+    S_TEXT[7][i]->setText(" \r\n" + values[WD]);
 
     if (S_MODEL[i]->text().empty()) {
       for (auto& column : S_TEXT) column[i]->setText("");

@@ -1,6 +1,7 @@
 // The row list (the hidden list box S_LIST) and the model filter S_MODELDROP.
 #include <optional>
 
+#include "RowList.h"
 #include "SpecsWindow.h"
 #include "TagText.h"
 #include "Text.h"
@@ -47,17 +48,11 @@ void SpecsWindow::F_LOADMODEL() {
 
 void SpecsWindow::F_LOADMODEL2(bool in_set) {
   const std::string wanted = toUpper(trimBlanks(S_MAKE->text()));
-  const std::string filter = toUpper(trimBlanks(S_MODELDROP->text()));
   if (wanted.empty()) return;
 
   S_LIST->clear();
-  forEachModelRecord(state_.yearData, wanted, [&](std::string_view record) {
-    // A prefix on characters: a model stored with a leading blank keeps the blank in the
-    // compared characters and so does not match.
-    const std::string_view model = tagValue(record, "MO", "");
-    if (equalsTrimmedUpper(model.substr(0, filter.size()), filter))
-      S_LIST->addItem(std::string(record));
-  });
+  for (const std::string_view record : rowList(state_.yearData, wanted, S_MODELDROP->text()))
+    S_LIST->addItem(std::string(record));
 
   if (in_set) {
     setUpScrollBar();
