@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "SearchChecks.h"
+
 namespace orv::search {
 
 namespace {
@@ -59,8 +61,6 @@ constexpr Design kDesign[] = {
     // The "Wheelbase:" label bears the name of its window.
     {"F_SEARCH", Kind::Label, "Wheelbase:", {180, 210, 1485, 315}, 8, 12},
 };
-
-constexpr int kMaxRangeLength = 5;
 
 void applyDesign(Control& c, const Design& d) {
   c.rect = d.rect;

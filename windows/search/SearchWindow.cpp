@@ -7,10 +7,9 @@
 #include "FileProcs.h"
 #include "Format.h"
 #include "NewFile.h"
-#include "Numbers.h"
+#include "SearchChecks.h"
 #include "SearchDesign.h"
 #include "SearchScan.h"
-#include "Text.h"
 
 namespace orv::search {
 
@@ -25,29 +24,18 @@ constexpr std::string_view kCannotDelete =
 constexpr std::string_view kExists =
     "The file REPORT.TXT exists in the Kalvo folder.  If a previous report is open,  close it "
     "and run the search again.  Otherwise,  delete the file manually.";
-constexpr std::string_view kOverLimit =
-    "The search returned over 2000 hits and has been automatically stopped.  Use smaller "
-    "ranges and try again.";
 constexpr std::string_view kCannotWrite =
     "The file REPORT.TXT could not be written in the Kalvo folder.  Make sure the folder can "
     "be written to and the disk is not full,  then run the search again.";
 
-// The six range boxes in check order, with the message each shows when not numeric.
-struct RangeBox {
-  std::string_view name;
-  std::string_view notNumeric;
-};
-constexpr std::array<RangeBox, 6> kRangeBoxes{{
-    {"S_WB1", "Starting Wheelbase must be numeric"},
-    {"S_WB2", "Ending Wheelbase must be numeric"},
-    {"S_FTW1", "Starting Front track width must be numeric"},
-    {"S_FTW2", "Ending Front track width must be numeric"},
-    {"S_RTW1", "Starting Rear track width must be numeric"},
-    {"S_RTW2", "Ending Rear track width must be numeric"},
-}};
+// The six range boxes in window order, the order of the range texts.
+constexpr std::array<std::string_view, 6> kRangeBoxes{"S_WB1",  "S_WB2",  "S_FTW1",
+                                                      "S_FTW2", "S_RTW1", "S_RTW2"};
 
-bool isBlank(const form::Control& box) {
-  return trimBlanks(box.text()).empty();
+RangeTexts viewsOf(const std::array<std::string, 6>& texts) {
+  RangeTexts boxes;
+  for (std::size_t i = 0; i < texts.size(); ++i) boxes[i] = texts[i];
+  return boxes;
 }
 
 }  // namespace
@@ -81,38 +69,26 @@ void SearchWindow::B_CLOSE_Click() {
   form_->unload();
 }
 
-bool SearchWindow::checkPair(form::Control& first, form::Control& second,
-                             std::string_view message) {
-  if (isBlank(first) == isBlank(second)) return true;
-  desktop_.boxes.message(message);
-  (isBlank(first) ? first : second).setFocus();
-  return false;
-}
-
 void SearchWindow::B_RUN_Click() {
   // The previous result goes first, so that a click stopped by a check leaves none behind.
   if (!F_KILLFILE(places_, kReportName)) {
     desktop_.boxes.message(kCannotDelete);
     return;
   }
-  for (const RangeBox& box : kRangeBoxes) {
-    const form::Control& c = control(box.name);
-    if (!isBlank(c) && !isDecimalNumber(c.text())) {
-      desktop_.boxes.message(box.notNumeric);
-      return;
-    }
+  const auto texts = rangeTexts();
+  if (const auto problem = checkRanges(viewsOf(texts))) {
+    desktop_.boxes.message(problem->message);
+    if (problem->focusBox >= 0)
+      control(kRangeBoxes[static_cast<std::size_t>(problem->focusBox)]).setFocus();
+    return;
   }
-  // Front track, rear track, then wheelbase, although the window lists wheelbase first.
-  if (!checkPair(control("S_FTW1"), control("S_FTW2"),
-                 "You must specify both starting and ending Front track width values."))
-    return;
-  if (!checkPair(control("S_RTW1"), control("S_RTW2"),
-                 "You must specify both starting and ending Rear track width values."))
-    return;
-  if (!checkPair(control("S_WB1"), control("S_WB2"),
-                 "You must specify both starting and ending Wheelbase values."))
-    return;
   runSearch();
+}
+
+std::array<std::string, 6> SearchWindow::rangeTexts() const {
+  std::array<std::string, 6> texts;
+  for (std::size_t i = 0; i < kRangeBoxes.size(); ++i) texts[i] = control(kRangeBoxes[i]).text();
+  return texts;
 }
 
 void SearchWindow::runSearch() {
@@ -123,18 +99,14 @@ void SearchWindow::runSearch() {
   desktop_.pump.processPendingEvents();
   desktop_.pump.processPendingEvents();
 
-  std::array<std::string, 6> texts;
-  RangeTexts boxes;
-  for (std::size_t i = 0; i < kRangeBoxes.size(); ++i) {
-    texts[i] = control(kRangeBoxes[i].name).text();
-    boxes[i] = texts[i];
-  }
-  const SearchResult result = scanYears(boxes, control("L_UNITS").caption(), places_, lastYear_);
+  const auto texts = rangeTexts();
+  const SearchResult result =
+      scanYears(viewsOf(texts), control("L_UNITS").caption(), places_, lastYear_);
 
   frame.setVisible(false);
   desktop_.pump.processPendingEvents();
 
-  if (result.stopped) desktop_.boxes.message(kOverLimit);
+  if (result.stopped) desktop_.boxes.message(kOverLimitMessage);
 
   const auto path = places_.currentFile(kReportName);
   std::error_code ec;

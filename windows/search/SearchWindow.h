@@ -4,6 +4,7 @@
 // design table (SearchDesign.h).
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -35,7 +36,8 @@ class SearchWindow {
 
  private:
   void build(std::string_view unitsText);
-  bool checkPair(form::Control& first, form::Control& second, std::string_view message);
+  // The texts of the six range boxes in window order.
+  std::array<std::string, 6> rangeTexts() const;
   void runSearch();
   form::Control& control(std::string_view name) const;
 
