@@ -15,4 +15,12 @@ std::string lastYearOf(const std::string& versionText) {
   return std::to_string(static_cast<long long>(bounded) + 1);
 }
 
+std::vector<std::string> yearList(const std::string& lastYear) {
+  constexpr long kLatestListedYear = 9999;
+  const long last = std::min<long>(std::stol(lastYear), kLatestListedYear);
+  std::vector<std::string> years;
+  for (long year = kFirstModelYear; year <= last; ++year) years.push_back(std::to_string(year));
+  return years;
+}
+
 }  // namespace orv

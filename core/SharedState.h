@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace orv {
 
@@ -15,5 +16,12 @@ struct SharedState {
 // The last year as computed at start-up: numeric reading of the version text's first four
 // characters plus 1.
 std::string lastYearOf(const std::string& versionText);
+
+// The first model year offered and searched.
+inline constexpr int kFirstModelYear = 1971;
+
+// The entries of the year list: each year from 1971 up to the last year (never beyond 9999,
+// so a version text naming a later year does not make a list of millions).
+std::vector<std::string> yearList(const std::string& lastYear);
 
 }  // namespace orv

@@ -34,8 +34,13 @@ std::vector<std::string> makeNames(std::string_view yearData) {
   return names;
 }
 
-void forEachModelRecord(std::string_view yearData, std::string_view wantedMake,
-                        const std::function<void(std::string_view)>& onRecord) {
+namespace {
+
+// The make scan, with the test of the make as a parameter: the model record of every make
+// element for which `wanted` holds.
+template <typename Wanted>
+void walkModelRecords(std::string_view yearData, const Wanted& wanted,
+                      const std::function<void(std::string_view)>& onRecord) {
   std::size_t pos = 0;
   for (;;) {
     const auto p = findText(yearData, kMakeOpen, pos);
@@ -44,7 +49,7 @@ void forEachModelRecord(std::string_view yearData, std::string_view wantedMake,
     if (q == npos) return;
     const auto make = yearData.substr(p + kMakeOpen.size(), q - p - kMakeOpen.size());
     std::size_t next = q;
-    if (equalsTrimmedUpper(make, wantedMake)) {
+    if (wanted(make)) {
       const auto r = findText(yearData, kRecordClose, q);
       if (r == npos) return;  // a record without "</R>" cannot be delimited
       onRecord(yearData.substr(p, r - p));
@@ -53,6 +58,21 @@ void forEachModelRecord(std::string_view yearData, std::string_view wantedMake,
     pos = findText(yearData, kRecordOpen, next);
     if (pos == npos) return;
   }
+}
+
+}  // namespace
+
+void forEachModelRecord(std::string_view yearData, std::string_view wantedMake,
+                        const std::function<void(std::string_view)>& onRecord) {
+  walkModelRecords(
+      yearData, [&](std::string_view make) { return equalsTrimmedUpper(make, wantedMake); },
+      onRecord);
+}
+
+void forEachModelRecord(std::string_view yearData,
+                        const std::function<void(std::string_view)>& onRecord) {
+  walkModelRecords(
+      yearData, [](std::string_view) { return true; }, onRecord);
 }
 
 }  // namespace orv

@@ -24,4 +24,8 @@ std::vector<std::string> makeNames(std::string_view yearData);
 void forEachModelRecord(std::string_view yearData, std::string_view wantedMake,
                         const std::function<void(std::string_view)>& onRecord);
 
+// The same scan taking the model record of every make: the whole year, in file order.
+void forEachModelRecord(std::string_view yearData,
+                        const std::function<void(std::string_view)>& onRecord);
+
 }  // namespace orv

@@ -10,9 +10,6 @@
 namespace orv {
 
 namespace {
-constexpr int kFirstYear = 1971;
-// Years are four-digit; a version text naming a later year does not make a list of millions.
-constexpr long kLatestListedYear = 9999;
 constexpr int kNumberedSinkEntries = 500;
 constexpr int kBlankSinkEntries = 300;
 }  // namespace
@@ -33,11 +30,10 @@ void SpecsWindow::Form_Load() {
   S_FRAME->setBackColor(form_.backColor);
   S_SCROLL->setVisible(false);
 
-  const long lastYear = std::min<long>(std::stol(state_.lastYear), kLatestListedYear);
-  for (long year = kFirstYear; year <= lastYear; ++year) S_YEAR->addItem(std::to_string(year));
+  for (auto& year : yearList(state_.lastYear)) S_YEAR->addItem(std::move(year));
 
   // The year two before the last; without a usable version file there is none to select.
-  const long defaultIndex = lastYear - kFirstYear - 2;
+  const long defaultIndex = std::stol(state_.lastYear) - kFirstModelYear - 2;
   if (defaultIndex >= 0 && defaultIndex < S_YEAR->count())
     S_YEAR->setListIndex(static_cast<int>(defaultIndex));
 
