@@ -3,9 +3,23 @@
 #include <algorithm>
 #include <cmath>
 
+#include "FileProcs.h"
 #include "Numbers.h"
+#include "Text.h"
 
 namespace orv {
+
+void readVersion(SharedState& state, const Places& places) {
+  const std::string version = F_READFILE(places, "VERSION.TXT");
+  state.versionText = version.substr(0, std::min<std::size_t>(6, version.size()));
+  state.lastYear = lastYearOf(state.versionText);
+}
+
+bool readYearFile(SharedState& state, const Places& places, std::string_view yearText) {
+  state.yearData.clear();
+  state.yearData = F_READFILE(places, "SP" + std::string(trimBlanks(yearText)) + ".TXT");
+  return !state.yearData.empty() && state.yearData != "-1";
+}
 
 std::string lastYearOf(const std::string& versionText) {
   const double year = numericReading(std::string_view(versionText).substr(0, 4));

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "Places.h"
 
 namespace orv {
 
@@ -12,6 +15,19 @@ struct SharedState {
   std::string lastYear;     // release year + 1, as text ("1" or "0" without a usable version)
   int currentRow = 0;       // highlighted grid row, 0 to 13
 };
+
+// Start-up's first step: the version text (the first six characters of VERSION.TXT in the
+// current folder) and the last year.
+void readVersion(SharedState& state, const Places& places);
+
+// Shown when the year file of a chosen year is missing, empty or unreadable.
+inline constexpr std::string_view kCannotReadYear = "Can not read specs for this year.";
+
+// Reads the year file of a chosen or typed year, "SP" + the year text trimmed + ".TXT", into
+// the year data. False when it is missing, empty or unreadable: the year data then holds ""
+// or "-1" and the caller says kCannotReadYear. A year text with a folder part is no bare
+// name and so never leaves the current folder.
+bool readYearFile(SharedState& state, const Places& places, std::string_view yearText);
 
 // The last year as computed at start-up: numeric reading of the version text's first four
 // characters plus 1.

@@ -1,6 +1,4 @@
 // Start-up, first activation and closing of the main window, and the stored unit choice.
-#include <algorithm>
-
 #include "FileProcs.h"
 #include "NewFile.h"
 #include "Numbers.h"
@@ -15,9 +13,7 @@ constexpr int kBlankSinkEntries = 300;
 }  // namespace
 
 void SpecsWindow::Form_Load() {
-  const std::string version = F_READFILE(env_.places, "VERSION.TXT");
-  state_.versionText = version.substr(0, std::min<std::size_t>(6, version.size()));
-  state_.lastYear = lastYearOf(state_.versionText);
+  readVersion(state_, env_.places);
 
   S_UNITS->clear();
   S_UNITS->addItem("Metric");

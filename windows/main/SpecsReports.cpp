@@ -6,6 +6,7 @@
 #include "MakeReport.h"
 #include "ModelReport.h"
 #include "PageOutput.h"
+#include "ReportMessages.h"
 #include "SearchWindow.h"
 #include "SpecsWindow.h"
 #include "Text.h"
@@ -38,7 +39,7 @@ void SpecsWindow::B_MODEL_Click() {
   const std::string model =
       (row >= 0 && row < kGridRows) ? std::string(trimBlanks(S_MODEL[row]->text())) : "";
   if (model.empty()) {
-    message("No Model selected.");
+    message(kNoModelSelected);
     return;
   }
   showPage(modelReportPage(S_YEAR->text(), S_MAKE->text(), model, S_LIST->items(), S_UNITS->text(),
@@ -47,7 +48,7 @@ void SpecsWindow::B_MODEL_Click() {
 
 void SpecsWindow::B_MAKE_Click() {
   if (trimBlanks(S_MAKE->text()).empty()) {
-    message("No Make is selected.");
+    message(kNoMakeSelected);
     S_MAKE->setFocus();
     return;
   }
@@ -57,7 +58,7 @@ void SpecsWindow::B_MAKE_Click() {
 
 void SpecsWindow::B_YEAR_Click() {
   if (trimBlanks(S_YEAR->text()).empty()) {
-    message("No Year is selected.");
+    message(kNoYearSelected);
     S_YEAR->setFocus();
     return;
   }
@@ -87,7 +88,7 @@ void SpecsWindow::B_LEGEND_Click() {
 void SpecsWindow::B_HISTORY_Click() {
   const std::string history = F_READFILE(env_.places, "VERSION.TXT");
   if (historyIsMissing(history)) {
-    message("History file does not exist.");
+    message(kNoHistory);
     return;
   }
   showPage(historyPage(history));

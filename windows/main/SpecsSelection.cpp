@@ -1,23 +1,15 @@
 // Year and make selection: when the year file is read, when the make list is built and
 // when the model records are reloaded. A box's tag holds the text it had when it got the
 // focus or was last confirmed; leaving it with another text is a change.
-#include "FileProcs.h"
 #include "SpecsWindow.h"
-#include "Text.h"
 #include "YearWalk.h"
 
 namespace orv {
 
 bool SpecsWindow::readYearFile() {
-  state_.yearData.clear();
-  // A year text with a folder part is no bare name and so never leaves the current folder.
-  const std::string name = "SP" + std::string(trimBlanks(S_YEAR->text())) + ".TXT";
-  state_.yearData = F_READFILE(env_.places, name);
-  if (state_.yearData.empty() || state_.yearData == "-1") {
-    message("Can not read specs for this year.");
-    return false;
-  }
-  return true;
+  if (orv::readYearFile(state_, env_.places, S_YEAR->text())) return true;
+  message(kCannotReadYear);
+  return false;
 }
 
 // Keeps the model filter text and applies it again to the new year's records.
