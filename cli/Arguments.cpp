@@ -1,0 +1,74 @@
+#include "Arguments.h"
+
+#include <array>
+
+namespace orv::cli {
+
+namespace {
+
+struct OptionSpec {
+  std::string_view name;
+  int values;
+};
+
+constexpr std::array<OptionSpec, 14> kOptions{{
+    {"--data", 1},
+    {"-o", 1},
+    {"--year", 1},
+    {"--make", 1},
+    {"--model", 1},
+    {"--group", 1},
+    {"--units", 1},
+    {"--layout", 1},
+    {"--wb", 2},
+    {"--tf", 2},
+    {"--tr", 2},
+    {"--help", 0},
+    {"-h", 0},
+    {"--version", 0},
+}};
+
+const OptionSpec* findOption(std::string_view name) {
+  for (const auto& spec : kOptions) {
+    if (spec.name == name) return &spec;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::optional<std::string> Arguments::value(std::string_view option) const {
+  const auto it = options.find(option);
+  if (it == options.end() || it->second.empty()) return std::nullopt;
+  return it->second.front();
+}
+
+std::optional<Arguments> parseArguments(int argc, const char* const* argv, std::string& problem) {
+  Arguments args;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg.size() < 2 || arg.front() != '-') {
+      args.words.emplace_back(arg);
+      continue;
+    }
+    const OptionSpec* spec = findOption(arg);
+    if (!spec) {
+      problem = "unknown option '" + std::string(arg) + "'";
+      return std::nullopt;
+    }
+    if (args.has(spec->name)) {
+      problem = "option '" + std::string(arg) + "' is given twice";
+      return std::nullopt;
+    }
+    if (argc - 1 - i < spec->values) {
+      problem = "option '" + std::string(arg) + "' needs " +
+                (spec->values == 1 ? "a value" : "two values, FROM and TO");
+      return std::nullopt;
+    }
+    auto& values = args.options[std::string(spec->name)];
+    for (int v = 0; v < spec->values; ++v) values.emplace_back(argv[++i]);
+  }
+  return args;
+}
+
+}  // namespace orv::cli

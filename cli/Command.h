@@ -1,0 +1,60 @@
+// What every command of orvane-cli gets (the data folder, where its output goes, how it
+// reports) and the command groups. Each command mirrors what the window does for the same
+// choices and uses the window's own builders, checks and scan.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "Arguments.h"
+#include "Places.h"
+#include "SharedState.h"
+
+namespace orv::cli {
+
+// Exit statuses.
+inline constexpr int kSuccess = 0;
+inline constexpr int kMessage = 1;  // the data or a check said no (the window's message)
+inline constexpr int kUsage = 2;    // the command line is wrong
+
+class Context {
+ public:
+  Context(const Places& places, std::optional<std::filesystem::path> outputFile, std::ostream& err)
+      : places_(places), outputFile_(std::move(outputFile)), err_(err) {}
+
+  const Places& places() const { return places_; }
+  const std::optional<std::filesystem::path>& outputFile() const { return outputFile_; }
+
+  // A message of the window (or of a failed write) on standard error; returns kMessage.
+  int message(std::string_view text);
+  // A usage error with the hint to --help; returns kUsage.
+  int usage(std::string_view problem);
+
+  // The year data of `yearText` read as the window reads a chosen year; false after telling
+  // the window's message.
+  bool loadYear(SharedState& state, std::string_view yearText);
+
+  // Writes `text` as the whole output (standard output, or the -o file through the safe
+  // writer); kSuccess, or kMessage after telling why it failed.
+  int writeAll(std::string_view text);
+
+ private:
+  const Places& places_;
+  std::optional<std::filesystem::path> outputFile_;
+  std::ostream& err_;
+};
+
+// "report legend|history|model|make|year", "search", "list years|makes|models", "export".
+int runReport(const Arguments& args, Context& ctx);
+int runSearch(const Arguments& args, Context& ctx);
+int runList(const Arguments& args, Context& ctx);
+int runExport(const Arguments& args, Context& ctx);
+
+// The unit text the window's unit box would hold for --units metric|imperial (default
+// metric); nothing after a usage error.
+std::optional<std::string> unitText(const Arguments& args, Context& ctx);
+
+}  // namespace orv::cli

@@ -1,0 +1,57 @@
+#include "Help.h"
+
+namespace orv::cli {
+
+std::string_view helpText() {
+  return R"(Usage: orvane-cli [--data DIR] [-o FILE] COMMAND [OPTIONS]
+
+Writes the pages, the search result and the lists of the Orvane viewer without a window,
+byte for byte as the window writes them for the same choices.
+
+Commands:
+  report legend                    the measurement legend page
+  report history                   the version history page (VERSION.TXT)
+  report model --year Y --make M --model NAME [--group G] [--units metric|imperial]
+                                   the page of one model of the row list
+  report make --year Y --make M [--group G] [--units metric|imperial]
+                                   the page of every model of the row list
+  report year --year Y [--layout compact|boxed] [--units metric|imperial]
+                                   the page of every model of the year
+  search [--wb FROM TO] [--tf FROM TO] [--tr FROM TO] [--units cm|in]
+                                   the wheelbase and track width search (REPORT.TXT text)
+  list years                       the model years offered
+  list makes --year Y              the makes of a year, sorted as the make list shows them
+  list models --year Y --make M [--group G]
+                                   the models of the row list, one a line
+  export --year Y [--make M [--group G]] [--units metric|imperial]
+                                   the row list as CSV (the whole year without --make)
+
+Options:
+  --data DIR   the folder of the year files and VERSION.TXT (default: the current folder)
+  -o FILE      write to FILE instead of standard output (an old FILE is replaced)
+  --group G    the model filter: models that begin with G
+  --help       this text;  --version  the program version
+
+Examples:
+  orvane-cli report legend > legend.htm
+  orvane-cli report history -o history.htm
+  orvane-cli --data /srv/orv report model --year 1995 --make alder --model "SPEY 2DR"
+  orvane-cli report make --year 1995 --make ALDER --group SPEY --units imperial
+  orvane-cli report year --year 1995 --layout boxed -o 1995.htm
+  orvane-cli search --wb 250 265 --tf 140 150
+  orvane-cli search --wb 98 104.5 --units in -o REPORT.TXT
+  orvane-cli list years
+  orvane-cli list makes --year 1995
+  orvane-cli list models --year 1995 --make ALDER
+  orvane-cli export --year 1995 --make ALDER -o alder-1995.csv
+
+Exit status: 0 success; 1 when the data or a check gave a message (after more than 2000
+search hits the result is still written); 2 for a wrong command line.
+)";
+}
+
+std::string versionLine() {
+  return std::string("orvane-cli ") + ORVANE_VERSION + "\n";
+}
+
+}  // namespace orv::cli

@@ -1,0 +1,41 @@
+// list years | makes | models: one entry a line, as the window's lists would hold them.
+#include <string>
+#include <vector>
+
+#include "Command.h"
+#include "ListOrder.h"
+#include "ReportMessages.h"
+#include "RowList.h"
+#include "Text.h"
+#include "YearWalk.h"
+
+namespace orv::cli {
+
+int runList(const Arguments& args, Context& ctx) {
+  const std::string& which = args.words[1];
+  SharedState state;
+  std::vector<std::string> lines;
+  if (which == "years") {
+    readVersion(state, ctx.places());
+    lines = yearList(state.lastYear);
+  } else {
+    if (!ctx.loadYear(state, *args.value("--year"))) return kMessage;
+    if (which == "makes") {
+      // The make list as the sorted list box shows it once opened.
+      lines = makeNames(state.yearData);
+      sortAsList(lines);
+    } else {
+      const std::string make = args.value("--make").value_or("");
+      if (trimBlanks(make).empty()) return ctx.message(kNoMakeSelected);
+      // The grid's model column over the whole row list; a record without a model gives an
+      // empty line, as the grid shows an empty row.
+      for (const auto record : rowList(state.yearData, make, args.value("--group").value_or("")))
+        lines.emplace_back(gridModelName(record));
+    }
+  }
+  std::string text;
+  for (const auto& line : lines) text.append(line).append("\n");
+  return ctx.writeAll(text);
+}
+
+}  // namespace orv::cli

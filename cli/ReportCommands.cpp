@@ -1,0 +1,86 @@
+// report legend | history | model | make | year: the page the window writes for the same
+// choices, built by the same page builders.
+#include <string>
+
+#include "Command.h"
+#include "FileProcs.h"
+#include "HistoryReport.h"
+#include "Legend.h"
+#include "MakeReport.h"
+#include "ModelReport.h"
+#include "Output.h"
+#include "ReportMessages.h"
+#include "RowList.h"
+#include "Text.h"
+#include "YearReport.h"
+
+namespace orv::cli {
+
+namespace {
+
+// The make as F_LOADMODEL leaves it in the make box: trimmed and in upper case.
+std::string typedMake(const Arguments& args) {
+  return toUpper(trimBlanks(args.value("--make").value_or("")));
+}
+
+int history(Context& ctx) {
+  const std::string text = F_READFILE(ctx.places(), "VERSION.TXT");
+  if (historyIsMissing(text)) return ctx.message(kNoHistory);
+  return ctx.writeAll(historyPage(text));
+}
+
+// After choosing the year, typing the make, choosing the model group and selecting a row
+// that shows the model, or (for the make report) clicking Make.
+int modelOrMake(const Arguments& args, Context& ctx, bool model) {
+  const auto units = unitText(args, ctx);
+  if (!units) return kUsage;
+  SharedState state;
+  readVersion(state, ctx.places());
+  const std::string year = *args.value("--year");
+  if (!ctx.loadYear(state, year)) return kMessage;
+  const std::string make = typedMake(args);
+  if (make.empty()) return ctx.message(kNoMakeSelected);
+  const auto rows = rowList(state.yearData, make, args.value("--group").value_or(""));
+  if (!model) return ctx.writeAll(makeReportPage(year, make, rows, *units, state.versionText));
+
+  const std::string name = *args.value("--model");
+  if (trimBlanks(name).empty()) return ctx.message(kNoModelSelected);
+  // The heading names the model as the selected row's cell shows it. A model that no row
+  // shows gives the page of a row that matches nothing: head and end only.
+  const auto found = reportedRecord(rows, name);
+  const std::string shown = found ? std::string(gridModelName(rows[*found])) : name;
+  return ctx.writeAll(modelReportPage(year, make, shown, rows, *units, state.versionText));
+}
+
+// After choosing the year and answering the layout question (Yes: compact, No: boxed).
+int year(const Arguments& args, Context& ctx) {
+  const auto units = unitText(args, ctx);
+  if (!units) return kUsage;
+  const std::string layout = args.value("--layout").value_or("compact");
+  if (layout != "compact" && layout != "boxed")
+    return ctx.usage("--layout takes compact or boxed, not '" + layout + "'");
+  const std::string yearText = *args.value("--year");
+  if (trimBlanks(yearText).empty()) return ctx.message(kNoYearSelected);
+  SharedState state;
+  if (!ctx.loadYear(state, yearText)) return kMessage;
+
+  // Written piece by piece as the records are walked, as the window writes its page file.
+  Output out(ctx.outputFile());
+  const bool written = out.open() &&
+                       writeYearReport(state.yearData, yearText, *units, layout == "compact",
+                                       [&](std::string_view piece) { return out.write(piece); }) &&
+                       out.finish();
+  return written ? kSuccess : ctx.message(out.error());
+}
+
+}  // namespace
+
+int runReport(const Arguments& args, Context& ctx) {
+  const std::string& which = args.words[1];
+  if (which == "legend") return ctx.writeAll(legendPage());
+  if (which == "history") return history(ctx);
+  if (which == "year") return year(args, ctx);
+  return modelOrMake(args, ctx, which == "model");
+}
+
+}  // namespace orv::cli

@@ -1,0 +1,110 @@
+// orvane-cli: the viewer's pages, search, lists and a CSV export from a terminal or a script.
+// See --help and the manual page orvane-cli(1).
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Arguments.h"
+#include "Command.h"
+#include "Help.h"
+
+namespace {
+
+using namespace orv::cli;
+
+// A command: its words, the options it requires and those it allows besides --data and -o.
+struct CommandSpec {
+  std::vector<std::string_view> words;
+  std::vector<std::string_view> required;
+  std::vector<std::string_view> allowed;
+  int (*run)(const Arguments&, Context&);
+};
+
+const std::array<CommandSpec, 10> kCommands{{
+    {{"report", "legend"}, {}, {}, runReport},
+    {{"report", "history"}, {}, {}, runReport},
+    {{"report", "model"}, {"--year", "--make", "--model"}, {"--group", "--units"}, runReport},
+    {{"report", "make"}, {"--year", "--make"}, {"--group", "--units"}, runReport},
+    {{"report", "year"}, {"--year"}, {"--layout", "--units"}, runReport},
+    {{"search"}, {}, {"--wb", "--tf", "--tr", "--units"}, runSearch},
+    {{"list", "years"}, {}, {}, runList},
+    {{"list", "makes"}, {"--year"}, {}, runList},
+    {{"list", "models"}, {"--year", "--make"}, {"--group"}, runList},
+    {{"export"}, {"--year"}, {"--make", "--group", "--units"}, runExport},
+}};
+
+std::string joined(const std::vector<std::string>& words) {
+  std::string out;
+  for (const auto& w : words) out += (out.empty() ? "" : " ") + w;
+  return out;
+}
+
+bool contains(const std::vector<std::string_view>& list, std::string_view item) {
+  for (const auto& entry : list) {
+    if (entry == item) return true;
+  }
+  return false;
+}
+
+const CommandSpec* findCommand(const std::vector<std::string>& words) {
+  for (const auto& spec : kCommands) {
+    if (spec.words.size() == words.size() &&
+        std::equal(words.begin(), words.end(), spec.words.begin()))
+      return &spec;
+  }
+  return nullptr;
+}
+
+// Empty when the options suit the command, else the usage problem.
+std::string optionProblem(const CommandSpec& spec, const Arguments& args) {
+  const std::string name = joined(args.words);
+  for (const auto& [option, values] : args.options) {
+    if (option != "--data" && option != "-o" && !contains(spec.required, option) &&
+        !contains(spec.allowed, option))
+      return "option '" + option + "' does not apply to '" + name + "'";
+  }
+  for (const auto& option : spec.required) {
+    if (!args.has(option)) return "'" + name + "' needs " + std::string(option);
+  }
+  if (args.has("--group") && !args.has("--make")) return "--group needs --make";
+  if (args.has("-o") && args.value("-o")->empty()) return "-o needs a file name";
+  return {};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string problem;
+  const auto args = parseArguments(argc, argv, problem);
+  const orv::Places none("", "", "");
+  Context usageOnly(none, std::nullopt, std::cerr);
+  if (!args) return usageOnly.usage(problem);
+  if (args->has("--help") || args->has("-h")) {
+    std::cout << helpText();
+    return kSuccess;
+  }
+  if (args->has("--version")) {
+    std::cout << versionLine();
+    return kSuccess;
+  }
+  if (args->words.empty()) return usageOnly.usage("no command given");
+  const CommandSpec* spec = findCommand(args->words);
+  if (!spec) return usageOnly.usage("unknown command '" + joined(args->words) + "'");
+  if (problem = optionProblem(*spec, *args); !problem.empty()) return usageOnly.usage(problem);
+
+  std::error_code ec;
+  const std::filesystem::path data = args->value("--data").value_or(".");
+  if (!std::filesystem::is_directory(data, ec))
+    return usageOnly.usage("--data: '" + data.string() + "' is not a folder");
+  const std::filesystem::path current = std::filesystem::absolute(data, ec);
+  // Only the current folder is used: no unit file, no report folder, no viewer.
+  const orv::Places places(current, current, current);
+  std::optional<std::filesystem::path> outputFile;
+  if (const auto file = args->value("-o")) outputFile = *file;
+  Context ctx(places, outputFile, std::cerr);
+  return spec->run(*args, ctx);
+}
