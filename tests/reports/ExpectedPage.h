@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace orv::expected {
 
@@ -48,5 +49,77 @@ inline const std::array<std::string, 15> kLegendRows{{
     " <tr><td width=50></b>&nbsp; WD</td>\r\n"
     "<td width=500>Weight distribution (Front/Rear)</td>\r\n",
 }};
+
+// The model report of one model: the heading, the fifteen values in legend order and what
+// follows "Measurements obtained in year: ".
+inline std::string modelPage(const std::string& heading, const std::vector<std::string>& values,
+                             const std::string& yearLine) {
+  std::string page = kVersionHead + "<CENTER><B>" + heading +
+                     "</B></CENTER>\r\n<BR><BR>\r\n<table width=650 border=1>\r\n";
+  for (std::size_t i = 0; i < 15; ++i)
+    page += kLegendRows[i] + "<td width=100>" + values[i] + "</td>\r\n";
+  return page + "</table >\r\n<BR><BR>Measurements obtained in year: " + yearLine + "\r\n" + kEnd;
+}
+
+// The make report: head, heading and header row; one model row (seven upper and lower pairs,
+// then WD under a blank); the table end and the units line.
+inline std::string makeTop(const std::string& heading) {
+  return kVersionHead + "<CENTER><B>" + heading + "</B></CENTER>\r\n<BR><BR>\r\n" +
+         "<table width=650 border=1 cellspacing=0 cellpadding=0>\r\n"
+         " <tr><td width=250><CENTER><b>MODEL</b></CENTER></td>\r\n"
+         "<td width=50><CENTER><b>A<BR>WB</b></CENTER></td>\r\n"
+         "<td width=50><CENTER><b>B<BR>OL</b></CENTER></td>\r\n"
+         "<td width=50><CENTER><b>C<BR>OW</b></CENTER></td>\r\n"
+         "<td width=50><CENTER><b>D<BR>OH</b></CENTER></td>\r\n"
+         "<td width=50><CENTER><b>E<BR>CW</b></CENTER></td>\r\n"
+         "<td width=50><CENTER><b>F<BR>TF</b></CENTER></td>\r\n"
+         "<td width=50><CENTER><b>G<BR>TR</b></CENTER></td>\r\n"
+         "<td width=50><CENTER><b> &nbsp; <BR>WD</b></CENTER></td>\r\n"
+         "</tr>\r\n";
+}
+inline std::string makeRow(const std::string& name, const std::vector<std::string>& pairs,
+                           const std::string& wd) {
+  std::string r = " <tr><td width=250>" + name + "</td>\r\n";
+  for (std::size_t i = 0; i + 1 < pairs.size(); i += 2)
+    r += "<td width=50><CENTER>" + pairs[i] + " <BR> " + pairs[i + 1] + "</CENTER></td>\r\n";
+  return r + "<td width=50><CENTER> <BR> " + wd + "</CENTER></td>\r\n</tr>\r\n";
+}
+inline std::string makeBottom(const std::string& units) {
+  return " </table>\r\n<BR>Units: " + units + kEnd;
+}
+
+// The year report: head and table start of either layout, make header rows, the start of a
+// model row, and the end.
+inline std::string yearTop(const std::string& year, bool compact) {
+  return head("ORV - Orvane - Year: " + year) +
+         (compact ? "<table width=675 style='font-family:Arial;font-size:9.0pt'>\r\n"
+                  : "<table width=650 border=1 cellspacing=0>\r\n");
+}
+inline std::string compactHeader(const std::string& make) {
+  return "<tr></tr><tr></tr><tr><td width=300><B>" + make +
+         "</B></td>"
+         "<td width=25><B>&nbsp; A</B></td><td width=25><B>&nbsp; B</B></td>"
+         "<td width=25><B>&nbsp; C</B></td><td width=25><B>&nbsp; D</B></td>"
+         "<td width=25><B>&nbsp; E</B></td><td width=25><B>&nbsp; F</B></td>"
+         "<td width=25><B>&nbsp; G</B></td><td width=25><B>WB</B></td>"
+         "<td width=25><B>OL</B></td><td width=25><B>OW</B></td><td width=25><B>OH</B></td>"
+         "<td width=25><B>CW</B></td><td width=25><B>&nbsp;TF</B></td>"
+         "<td width=25><B>&nbsp;TR</B></td><td width=25><B>WD</B></td></tr>\r\n";
+}
+inline std::string boxedHeader(const std::string& make) {
+  return "<tr><td width=250><b>" + make +
+         "</b></td>"
+         "<td width=45><b>&nbsp; A<BR>WB</b></td><td width=45><b>&nbsp; B<BR>OL</b></td>"
+         "<td width=45><b>&nbsp; C<BR>OW</b></td><td width=45><b>&nbsp; D<BR>OH</b></td>"
+         "<td width=45><b>&nbsp; E<BR>CW</b></td><td width=45><b>&nbsp; F<BR>TF</b></td>"
+         "<td width=45><b>&nbsp; G<BR>TR</b></td><td width=45><b>WD</b></td></tr>\r\n";
+}
+inline std::string compactRow(const std::string& model) {
+  return "<tr><td width=225>" + model + "</td>\r\n";
+}
+inline std::string boxedRow(const std::string& model) {
+  return "<tr><td width=250><font size=-1>" + model + "</td></font>\r\n";
+}
+inline const std::string kYearEnd = " </table>\r\n" + kEnd;
 
 }  // namespace orv::expected

@@ -12,39 +12,16 @@ namespace {
 
 using expected::kDa;
 
-const std::string kTop = expected::kVersionHead +
-                         "<CENTER><B> 1995 ALDER </B></CENTER>\r\n<BR><BR>\r\n"
-                         "<table width=650 border=1 cellspacing=0 cellpadding=0>\r\n"
-                         " <tr><td width=250><CENTER><b>MODEL</b></CENTER></td>\r\n"
-                         "<td width=50><CENTER><b>A<BR>WB</b></CENTER></td>\r\n"
-                         "<td width=50><CENTER><b>B<BR>OL</b></CENTER></td>\r\n"
-                         "<td width=50><CENTER><b>C<BR>OW</b></CENTER></td>\r\n"
-                         "<td width=50><CENTER><b>D<BR>OH</b></CENTER></td>\r\n"
-                         "<td width=50><CENTER><b>E<BR>CW</b></CENTER></td>\r\n"
-                         "<td width=50><CENTER><b>F<BR>TF</b></CENTER></td>\r\n"
-                         "<td width=50><CENTER><b>G<BR>TR</b></CENTER></td>\r\n"
-                         "<td width=50><CENTER><b> &nbsp; <BR>WD</b></CENTER></td>\r\n"
-                         "</tr>\r\n";
-
-std::string bottom(const std::string& units) {
-  return " </table>\r\n<BR>Units: " + units + expected::kEnd;
-}
-
-// One model row: seven cells of an upper and a lower value, then WD under a blank.
-std::string row(const std::string& name, const std::vector<std::string>& pairs,
-                const std::string& wd) {
-  std::string r = " <tr><td width=250>" + name + "</td>\r\n";
-  for (std::size_t i = 0; i + 1 < pairs.size(); i += 2)
-    r += "<td width=50><CENTER>" + pairs[i] + " <BR> " + pairs[i + 1] + "</CENTER></td>\r\n";
-  return r + "<td width=50><CENTER> <BR> " + wd + "</CENTER></td>\r\n</tr>\r\n";
-}
+const std::string kTop = expected::makeTop(" 1995 ALDER ");
+using expected::makeBottom;
+using expected::makeRow;
 
 TEST(make_report, empty_row_list_gives_the_header_row_and_the_units_line) {
   const std::vector<std::string> rows;
   const std::pair<const char*, const char*> cases[] = {
       {"Metric", "Metric"}, {" m ", "Metric"}, {"Imperial", "Imperial"}, {"", "Imperial"}};
   for (const auto& [units, line] : cases) {
-    EXPECT_EQ(makeReportPage(" 1995", "ALDER ", rows, units, "2018.2"), kTop + bottom(line))
+    EXPECT_EQ(makeReportPage(" 1995", "ALDER ", rows, units, "2018.2"), kTop + makeBottom(line))
         << "'" << units << "'";
   }
 }
@@ -53,11 +30,11 @@ TEST(make_report, metric_values_are_the_stored_characters_blanks_included) {
   const std::vector<std::string> rows{"<MA>ALDER</MA><MO> Spey 2dr</MO><DA>" + kDa + "</DA>"};
   EXPECT_EQ(makeReportPage(" 1995", "ALDER ", rows, "Metric", "2018.2"),
             kTop +
-                row(" Spey 2dr",
-                    {" 95", "265", "120", "480", " 45", "180", " 60", "140", "130", "1360", " 90",
-                     "150", "110", "151"},
-                    "55/45") +
-                bottom("Metric"));
+                makeRow(" Spey 2dr",
+                        {" 95", "265", "120", "480", " 45", "180", " 60", "140", "130", "1360",
+                         " 90", "150", "110", "151"},
+                        "55/45") +
+                makeBottom("Metric"));
 }
 
 TEST(make_report, imperial_values_and_missing_fields_and_names) {
@@ -68,15 +45,16 @@ TEST(make_report, imperial_values_and_missing_fields_and_names) {
                                       "<MA>ALDER</MA><MO>Dee</MO>"};
   EXPECT_EQ(makeReportPage(" 1995", "ALDER ", rows, "Imperial", "2018.2"),
             kTop +
-                row("Spey",
-                    {"37.4", "104.4", "47.3", "189.1", "17.7", "70.9", "23.6", "55.2", "51.2",
-                     "2992", "35.5", "59.1", "43.3", "59.5"},
-                    "55/45") +
-                row("",
-                    {"N/A", "104.4", "N/A", "189.1", "N/A", "70.9", "23.6", "55.2", "51.2", "2992",
-                     "35.5", "59.1", "43.3", "59.5"},
-                    "N/A") +
-                row("Dee", std::vector<std::string>(14, "N/A"), "N/A") + bottom("Imperial"));
+                makeRow("Spey",
+                        {"37.4", "104.4", "47.3", "189.1", "17.7", "70.9", "23.6", "55.2", "51.2",
+                         "2992", "35.5", "59.1", "43.3", "59.5"},
+                        "55/45") +
+                makeRow("",
+                        {"N/A", "104.4", "N/A", "189.1", "N/A", "70.9", "23.6", "55.2", "51.2",
+                         "2992", "35.5", "59.1", "43.3", "59.5"},
+                        "N/A") +
+                makeRow("Dee", std::vector<std::string>(14, "N/A"), "N/A") +
+                makeBottom("Imperial"));
 }
 
 TEST(make_report, data_text_is_escaped) {

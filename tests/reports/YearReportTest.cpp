@@ -37,39 +37,13 @@ std::string page(const std::string& data, const char* units, bool compact) {
   return all;
 }
 
-const std::string kHead = expected::head("ORV - Orvane - Year: 1995 ");
-const std::string kCompact =
-    kHead + "<table width=675 style='font-family:Arial;font-size:9.0pt'>\r\n";
-const std::string kBoxed = kHead + "<table width=650 border=1 cellspacing=0>\r\n";
-const std::string kEnd = " </table>\r\n" + expected::kEnd;
-
-std::string compactHeader(const std::string& make) {
-  return "<tr></tr><tr></tr><tr><td width=300><B>" + make +
-         "</B></td>"
-         "<td width=25><B>&nbsp; A</B></td><td width=25><B>&nbsp; B</B></td>"
-         "<td width=25><B>&nbsp; C</B></td><td width=25><B>&nbsp; D</B></td>"
-         "<td width=25><B>&nbsp; E</B></td><td width=25><B>&nbsp; F</B></td>"
-         "<td width=25><B>&nbsp; G</B></td><td width=25><B>WB</B></td>"
-         "<td width=25><B>OL</B></td><td width=25><B>OW</B></td><td width=25><B>OH</B></td>"
-         "<td width=25><B>CW</B></td><td width=25><B>&nbsp;TF</B></td>"
-         "<td width=25><B>&nbsp;TR</B></td><td width=25><B>WD</B></td></tr>\r\n";
-}
-
-std::string boxedHeader(const std::string& make) {
-  return "<tr><td width=250><b>" + make +
-         "</b></td>"
-         "<td width=45><b>&nbsp; A<BR>WB</b></td><td width=45><b>&nbsp; B<BR>OL</b></td>"
-         "<td width=45><b>&nbsp; C<BR>OW</b></td><td width=45><b>&nbsp; D<BR>OH</b></td>"
-         "<td width=45><b>&nbsp; E<BR>CW</b></td><td width=45><b>&nbsp; F<BR>TF</b></td>"
-         "<td width=45><b>&nbsp; G<BR>TR</b></td><td width=45><b>WD</b></td></tr>\r\n";
-}
-
-std::string compactRow(const std::string& model) {
-  return "<tr><td width=225>" + model + "</td>\r\n";
-}
-std::string boxedRow(const std::string& model) {
-  return "<tr><td width=250><font size=-1>" + model + "</td></font>\r\n";
-}
+const std::string kCompact = expected::yearTop("1995 ", true);
+const std::string kBoxed = expected::yearTop("1995 ", false);
+const std::string& kEnd = expected::kYearEnd;
+using expected::boxedHeader;
+using expected::boxedRow;
+using expected::compactHeader;
+using expected::compactRow;
 
 // Three records: ALDER, BIRCH, ALDER again (so ALDER gets two header rows); the last one has
 // no dimension string at all.
