@@ -1,0 +1,259 @@
+// orvane-cli as a process over small hand-written data: its pages and results against pages
+// written out by hand, its messages and exit statuses, and where -o may and may not write.
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "CliProcess.h"
+#include "ExpectedPage.h"
+
+namespace orv::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace expected;
+
+std::string rec(const std::string& make, const std::string& model) {
+  return "<R>\r\n<MA>" + make + "</MA><MO>" + model + "</MO><DA>" + kDa + "</DA>\r\n</R>\r\n";
+}
+
+const std::string kUsageHint = "Try 'orvane-cli --help' for more information.\n";
+
+class Cli : public CliProcess {
+ protected:
+  // Names in mixed case, as the window finds them too.
+  void SetUp() override {
+    CliProcess::SetUp();
+    write("version.txt", "2018.2 Orvane data\r\n");
+    write("Sp1995.txt",
+          "SP1995\r\n" + rec("ALDER", "Spey 2dr") + rec("ALDER", "Tay") + rec("BIRCH", "Dee"));
+  }
+};
+
+// kDa's values as each report shows them.
+const std::vector<std::string> kModelMetric{"95 cm",  "120 cm", "45 cm",  "60 cm",   "130 cm",
+                                            "90 cm",  "110 cm", "480 cm", "180 cm",  "140 cm",
+                                            "265 cm", "150 cm", "151 cm", "1360 kg", "55/45"};
+const std::vector<std::string> kModelImperial{
+    "37.4 in", "47.3 in", "17.7 in",  "23.6 in", "51.2 in", "35.5 in", "43.3 in", "189.1 in",
+    "70.9 in", "55.2 in", "104.4 in", "59.1 in", "59.5 in", "2992 lb", "55/45"};
+const std::vector<std::string> kPairsMetric{" 95", "265", "120",  "480", " 45", "180", " 60",
+                                            "140", "130", "1360", " 90", "150", "110", "151"};
+const std::vector<std::string> kPairsImperial{"37.4", "104.4", "47.3", "189.1", "17.7",
+                                              "70.9", "23.6",  "55.2", "51.2",  "2992",
+                                              "35.5", "59.1",  "43.3", "59.5"};
+const std::string kCompactMetric =
+    "<td>95</td><td>120</td><td>45</td><td>60</td><td>130</td><td>90</td><td>110</td><td>265</td>"
+    "<td>480</td><td>180</td><td>140</td><td>1360</td><td>150</td><td>151</td><td>55/45</td>"
+    "</tr>\r\n";
+const std::string kCompactImperial =
+    "<td>37.4</td><td>47.3</td><td>17.7</td><td>23.6</td><td>51.2</td><td>35.5</td><td>43.3</td>"
+    "<td>104.4</td><td>189.1</td><td>70.9</td><td>55.2</td><td>2992</td><td>59.1</td>"
+    "<td>59.5</td><td>55/45</td></tr>\r\n";
+const std::string kBoxedMetric =
+    "<td>&nbsp;95\r\n265</td><td>120\r\n480</td><td>&nbsp;45\r\n180</td><td>&nbsp;60\r\n140</td>"
+    "<td>130\r\n1360</td><td>&nbsp;90\r\n150</td><td>110\r\n151</td><td>55/45</td></tr>\r\n";
+const std::string kBoxedImperial =
+    "<td>37.4\r\n104.4</td><td>47.3\r\n189.1</td><td>17.7\r\n70.9</td><td>23.6\r\n55.2</td>"
+    "<td>51.2\r\n2992</td><td>35.5\r\n59.1</td><td>43.3\r\n59.5</td><td>55/45</td></tr>\r\n";
+
+std::string yearPage(bool compact, const std::string& values) {
+  const auto header = compact ? compactHeader : boxedHeader;
+  const auto row = compact ? compactRow : boxedRow;
+  return yearTop("1995", compact) + header("ALDER") + row("Spey 2dr") + values + row("Tay") +
+         values + header("BIRCH") + row("Dee") + values + kYearEnd;
+}
+
+std::string legend() {
+  std::string page = head("ORV - Orvane - Legend") +
+                     "<CENTER><B>  </B></CENTER>\r\n<BR><BR>\r\n<table width=650 border=1>\r\n";
+  for (const auto& row : kLegendRows) page += row;
+  return page + "</table >\r\n<BR><BR>" + kEnd;
+}
+
+// The result file: header, the three models of 1995 with the given value columns, count.
+std::string searchResult(const std::string& values) {
+  const std::string b25(25, ' ');
+  return "Year Make" + std::string(26, ' ') + " Model" + std::string(35, ' ') +
+         "  WB     TWF    TWR\r\n" + "1995 ALDER" + b25 + " Spey 2dr" + std::string(32, ' ') +
+         "  " + values + "1995 ALDER" + b25 + " Tay" + std::string(37, ' ') + "  " + values +
+         "1995 BIRCH" + b25 + " Dee" + std::string(37, ' ') + "  " + values +
+         "\r\n3    Models found\r\n";
+}
+
+TEST_F(Cli, pages_and_results_are_the_windows_byte_for_byte) {
+  const std::vector<std::string> model{"report", "model", "--year", "1995", "--make", " alder "};
+  struct Case {
+    std::vector<std::string> args;
+    std::string out;
+  };
+  const Case cases[] = {
+      {{"report", "legend"}, legend()},
+      {{"report", "history"},
+       head("ORV - Orvane - Version History") + "2018.2 Orvane data<BR>" + kEnd},
+      // The heading shows the make as confirmed and the model as the selected row shows it.
+      {{"report", "model", "--year", "1995", "--make", " alder ", "--model", "SPEY 2DR"},
+       modelPage("1995 ALDER Spey 2dr", kModelMetric, "2064")},
+      {{"--data", ".", "report", "model", "--year", "1995", "--make", "ALDER", "--model", "tay",
+        "--units", "imperial"},
+       modelPage("1995 ALDER Tay", kModelImperial, "2064")},
+      // Not in the row list once the group narrows it: head and end only.
+      {{"report", "model", "--year", "1995", "--make", "ALDER", "--model", "Tay", "--group", "sp"},
+       kVersionHead + kEnd},
+      {{"report", "make", "--year", "1995", "--make", "alder"},
+       makeTop("1995 ALDER") + makeRow("Spey 2dr", kPairsMetric, "55/45") +
+           makeRow("Tay", kPairsMetric, "55/45") + makeBottom("Metric")},
+      {{"report", "make", "--year", "1995", "--make", "ALDER", "--group", " spey ", "--units",
+        "imperial"},
+       makeTop("1995 ALDER") + makeRow("Spey 2dr", kPairsImperial, "55/45") +
+           makeBottom("Imperial")},
+      {{"report", "year", "--year", "1995"}, yearPage(true, kCompactMetric)},
+      {{"report", "year", "--year", "1995", "--units", "imperial"},
+       yearPage(true, kCompactImperial)},
+      {{"report", "year", "--year", "1995", "--layout", "boxed"}, yearPage(false, kBoxedMetric)},
+      {{"report", "year", "--year", "1995", "--layout", "boxed", "--units", "imperial"},
+       yearPage(false, kBoxedImperial)},
+      {{"search", "--wb", "265", "265", "--tr", " 151", "151 "},
+       searchResult("265.0  150.0  151.0 \r\n")},
+      // 265, 150 and 151 cm are 104.33, 59.06 and 59.45 inches.
+      {{"search", "--wb", "104.3", "104.4", "--units", "in"},
+       searchResult("104.3  59.1   59.4  \r\n")},
+      {{"list", "makes", "--year", "1995"}, "ALDER\nBIRCH\n"},
+      {{"list", "models", "--year", "1995", "--make", "alder", "--group", "T"}, "Tay\n"},
+      {{"export", "--year", "1995", "--make", "birch", "--units", "imperial"},
+       "Year,Make,Model,A,B,C,D,E,F,G,OL,OW,OH,WB,TF,TR,CW,WD,Measured\r\n"
+       "1995,BIRCH,Dee,37.4,47.3,17.7,23.6,51.2,35.5,43.3,189.1,70.9,55.2,104.4,59.1,59.5,2992,"
+       "55/45,2064\r\n"},
+  };
+  for (const auto& c : cases) {
+    const auto r = run(c.args);
+    EXPECT_EQ(r.out, c.out) << c.args[0] << " " << c.args[1];
+    EXPECT_EQ(r.err, "") << c.args[1];
+    EXPECT_EQ(r.status, 0) << c.args[1];
+  }
+  std::string years;
+  for (int y = 1971; y <= 2019; ++y) years += std::to_string(y) + "\n";
+  EXPECT_EQ(run({"list", "years"}).out, years);
+  EXPECT_EQ(run({"--version"}).out, "orvane-cli 1.0\n");
+  EXPECT_TRUE(run({"--help"}).out.starts_with("Usage: orvane-cli"));
+}
+
+TEST_F(Cli, messages_go_to_standard_error_with_their_exit_status) {
+  fs::create_directory(data_ / "empty");
+  struct Case {
+    std::vector<std::string> args;
+    std::string err;
+    int status;
+  };
+  const Case cases[] = {
+      {{"report", "year", "--year", "1990"}, "Can not read specs for this year.\n", 1},
+      {{"list", "makes", "--year", "1990"}, "Can not read specs for this year.\n", 1},
+      {{"report", "year", "--year", " "}, "No Year is selected.\n", 1},
+      {{"report", "make", "--year", "1995", "--make", " "}, "No Make is selected.\n", 1},
+      {{"export", "--year", "1995", "--make", ""}, "No Make is selected.\n", 1},
+      {{"report", "model", "--year", "1995", "--make", "ALDER", "--model", " "},
+       "No Model selected.\n",
+       1},
+      {{"--data", "empty", "report", "history"}, "History file does not exist.\n", 1},
+      {{"search", "--tr", "1", "2", "--tf", "15O", "160"},
+       "Starting Front track width must be numeric\n",
+       1},
+      {{"search", "--wb", "250", " ", "--tf", "1", ""},
+       "You must specify both starting and ending Front track width values.\n",
+       1},
+      {{"search", "--wb", "", "250"},
+       "You must specify both starting and ending Wheelbase values.\n",
+       1},
+      {{"report", "legend", "--colour"}, "orvane-cli: unknown option '--colour'\n" + kUsageHint, 2},
+      {{"report", "model", "--year"},
+       "orvane-cli: option '--year' needs a value\n" + kUsageHint,
+       2},
+      {{"search", "--wb", "250"},
+       "orvane-cli: option '--wb' needs two values, FROM and TO\n" + kUsageHint,
+       2},
+      {{"report", "page"}, "orvane-cli: unknown command 'report page'\n" + kUsageHint, 2},
+      {{"report", "make", "--year", "1995"},
+       "orvane-cli: 'report make' needs --make\n" + kUsageHint,
+       2},
+      {{"list", "years", "--year", "1995"},
+       "orvane-cli: option '--year' does not apply to 'list years'\n" + kUsageHint,
+       2},
+      {{"search", "--wb", "250.00", "260"},
+       "orvane-cli: --wb: '250.00' is longer than 5 characters\n" + kUsageHint,
+       2},
+      {{"report", "year", "--year", "1995", "--layout", "wide"},
+       "orvane-cli: --layout takes compact or boxed, not 'wide'\n" + kUsageHint,
+       2},
+      {{"search", "--units", "inches"},
+       "orvane-cli: --units takes cm or in for the search, not 'inches'\n" + kUsageHint,
+       2},
+      {{"--data", "missing", "list", "years"},
+       "orvane-cli: --data: 'missing' is not a folder\n" + kUsageHint,
+       2},
+      {{}, "orvane-cli: no command given\n" + kUsageHint, 2},
+  };
+  for (const auto& c : cases) {
+    const auto r = run(c.args);
+    const std::string name = c.args.empty() ? "" : c.args[0] + " " + c.args.back();
+    EXPECT_EQ(r.err, c.err) << name;
+    EXPECT_EQ(r.status, c.status) << name;
+    EXPECT_EQ(r.out, "") << name;
+  }
+}
+
+TEST_F(Cli, search_stops_after_2000_hits_and_still_writes_the_result) {
+  std::string line = "1995 ALDER" + std::string(25, ' ') + " Tay" + std::string(37, ' ') +
+                     "  265.0  150.0  151.0 \r\n";
+  std::string hits;
+  for (int i = 0; i < 1997; ++i) hits += line;  // with the three of the fixture: 2000
+  std::string records;
+  for (int i = 0; i < 1997; ++i) records += rec("ALDER", "Tay");
+  write("SP2000.TXT", records);
+  const auto header = "Year Make" + std::string(26, ' ') + " Model" + std::string(35, ' ') +
+                      "  WB     TWF    TWR\r\n";
+  auto r = run({"search"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out.size(), header.size() + 2000 * line.size() + 2 + 19);
+  EXPECT_TRUE(r.out.ends_with(line.replace(0, 4, "2000") + "\r\n2000 Models found\r\n"));
+
+  write("SP2001.TXT", rec("ALDER", "Tay") + rec("ALDER", "Tay"));
+  r = run({"search", "-o", "REPORT.TXT"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err,
+            "The search returned over 2000 hits and has been automatically stopped.  Use smaller "
+            "ranges and try again.\n");
+  const std::string result = readBytes(data_ / "REPORT.TXT");
+  EXPECT_TRUE(result.ends_with(line.replace(0, 4, "2001") + "\r\n2001 Models found\r\n"));
+  EXPECT_EQ(result.size(), header.size() + 2001 * line.size() + 2 + 19);
+}
+
+TEST_F(Cli, output_file_replaces_a_file_or_a_link_and_reports_a_folder_it_cannot_write) {
+  write("page.htm", std::string(100000, 'x'));
+  write("target.txt", "keep");
+  fs::create_symlink("target.txt", data_ / "link.htm");
+  for (const char* name : {"page.htm", "link.htm"}) {
+    const auto r = run({"-o", name, "report", "legend"});
+    EXPECT_EQ(r.status, 0) << name;
+    EXPECT_EQ(r.out + r.err, "") << name;
+    EXPECT_FALSE(fs::is_symlink(data_ / name)) << name;
+    EXPECT_EQ(readBytes(data_ / name), legend()) << name;
+  }
+  EXPECT_EQ(readBytes(data_ / "target.txt"), "keep");
+
+  // A folder that refuses new files: read-only for a user, and sysfs for root.
+  fs::create_directory(data_ / "ro");
+  fs::permissions(data_ / "ro", fs::perms::owner_read | fs::perms::owner_exec);
+  const std::string file = ::geteuid() == 0 ? "/sys/orvane-cli-test.htm" : "ro/page.htm";
+  const fs::path where = fs::path(file).is_absolute() ? fs::path(file) : data_ / file;
+  const auto r = run({"report", "year", "--year", "1995", "-o", file});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(r.err.starts_with("The file " + file + " can not be created: ")) << r.err;
+  EXPECT_FALSE(fs::exists(where));
+  fs::permissions(data_ / "ro", fs::perms::owner_all);
+}
+
+}  // namespace
+}  // namespace orv::test
