@@ -11,6 +11,7 @@
 #include "Arguments.h"
 #include "Command.h"
 #include "Help.h"
+#include "Text.h"
 
 namespace {
 
@@ -75,6 +76,19 @@ std::string optionProblem(const CommandSpec& spec, const Arguments& args) {
   return {};
 }
 
+// True when `file` would replace VERSION.TXT or a year file of the data folder (names match
+// without regard to case, as the data files are found).
+bool replacesDataFile(const std::filesystem::path& file, const std::filesystem::path& data) {
+  std::error_code ec;
+  const auto folder =
+      std::filesystem::weakly_canonical(std::filesystem::absolute(file, ec).parent_path(), ec);
+  if (ec || folder != std::filesystem::weakly_canonical(data, ec)) return false;
+  const std::string name = orv::toUpper(file.filename().string());
+  if (name == "VERSION.TXT") return true;
+  return name.size() > 6 && name.starts_with("SP") && name.ends_with(".TXT") &&
+         name.find_first_not_of("0123456789", 2) == name.size() - 4;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -105,6 +119,8 @@ int main(int argc, char** argv) {
   const orv::Places places(current, current, current);
   std::optional<std::filesystem::path> outputFile;
   if (const auto file = args->value("-o")) outputFile = *file;
+  if (outputFile && replacesDataFile(*outputFile, current))
+    return usageOnly.usage("-o: '" + outputFile->string() + "' is a data file and is not replaced");
   Context ctx(places, outputFile, std::cerr);
   return spec->run(*args, ctx);
 }

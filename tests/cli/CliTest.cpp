@@ -190,6 +190,9 @@ TEST_F(Cli, messages_go_to_standard_error_with_their_exit_status) {
       {{"--data", "missing", "list", "years"},
        "orvane-cli: --data: 'missing' is not a folder\n" + kUsageHint,
        2},
+      {{"report", "legend", "-o", "SP1995.TXT"},
+       "orvane-cli: -o: 'SP1995.TXT' is a data file and is not replaced\n" + kUsageHint,
+       2},
       {{}, "orvane-cli: no command given\n" + kUsageHint, 2},
   };
   for (const auto& c : cases) {
