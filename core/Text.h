@@ -17,9 +17,11 @@ std::size_t findText(std::string_view haystack, std::string_view needle, std::si
 // Removes blanks (only the character ' ') at both ends.
 std::string_view trimBlanks(std::string_view text);
 
-// ASCII upper case of one character / of a whole text.
-inline char upperChar(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+// ASCII upper case of one character (or character code, such as a typed key): 'a' to 'z'
+// become 'A' to 'Z', everything else stays. Of a whole text below.
+template <typename Char>
+constexpr Char upperChar(Char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<Char>(c - ('a' - 'A')) : c;
 }
 std::string toUpper(std::string_view text);
 

@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Form.h"
+#include "Text.h"
 
 namespace orv::form {
 
@@ -37,7 +38,7 @@ char Control::accessKey() const {
       ++i;
       continue;
     }
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+    return upperChar(c);
   }
   return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Text.h"
+
 namespace orv::form {
 
 Form::Form(std::string name, std::string caption, Rect clientArea, Font font)
@@ -137,7 +139,7 @@ bool Form::userEscapeKey() {
 }
 
 bool Form::userAccessKey(char key) {
-  if (key >= 'a' && key <= 'z') key = static_cast<char>(key - 32);
+  key = upperChar(key);
   for (const auto& c : controls_) {
     if (c->accessKey() != key || !c->visible() || !c->enabled()) continue;
     if (c->kind() == Kind::CommandButton) {

@@ -77,7 +77,7 @@ void SpecsWindow::S_MODELDROP_KeyPress(int& keyAscii) {
     F_LOADMODEL2(true);
     S_MODELDROP->tag = S_MODELDROP->text();
   }
-  if (keyAscii >= 'a' && keyAscii <= 'z') keyAscii -= 32;
+  keyAscii = upperChar(keyAscii);
 }
 
 void SpecsWindow::S_MODELDROP_LostFocus() {

@@ -82,7 +82,7 @@ void SpecsWindow::S_MAKE_KeyPress(int& keyAscii) {
     reloadForNewMake();
     S_MAKE->tag = S_MAKE->text();
   }
-  if (keyAscii >= 'a' && keyAscii <= 'z') keyAscii -= 32;
+  keyAscii = upperChar(keyAscii);
 }
 
 void SpecsWindow::S_MAKE_LostFocus() {
