@@ -27,23 +27,33 @@ long long roundDecimal(double value) {
 }  // namespace
 
 double numericReading(std::string_view text) {
-  // The stored fields are plain whole numbers: read those directly.
+  // The stored fields are short whole numbers amid blanks, read here without a buffer (the
+  // search reads three per record). Anything else goes on to the general reading below.
   {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (negative || (i < text.size() && text[i] == '+')) ++i;
     long long whole = 0;
-    std::size_t digits = 0;
-    while (i < text.size() && isDigit(text[i]) && digits < 15) {
-      whole = whole * 10 + (text[i] - '0');
-      ++i;
-      ++digits;
+    int digits = 0;
+    bool negative = false;
+    bool sign = false;
+    bool plain = true;
+    for (const char c : text) {
+      if (c == ' ' || c == '\t') continue;
+      if (isDigit(c) && digits < 15) {
+        whole = whole * 10 + (c - '0');
+        ++digits;
+        continue;
+      }
+      if ((c == '-' || c == '+') && !sign && digits == 0) {
+        sign = true;
+        negative = c == '-';
+        continue;
+      }
+      if (digits == 0 && c != '.') return 0.0;  // no number begins here ("N/A", "--5")
+      // Any other character ends the whole number ("265/", "12-3") unless the number may go
+      // on with a fraction or an exponent.
+      plain = !isDigit(c) && c != '.' && c != 'E' && c != 'e' && c != 'D' && c != 'd';
+      break;
     }
-    const bool ends = i == text.size() ||
-                      (text[i] != ' ' && text[i] != '\t' && text[i] != '.' && !isDigit(text[i]) &&
-                       text[i] != 'E' && text[i] != 'e' && text[i] != 'D' && text[i] != 'd');
-    if (digits > 0 && ends) return static_cast<double>(negative ? -whole : whole);
+    if (plain) return static_cast<double>(negative ? -whole : whole);
   }
   // Collect the characters that continue the number, skipping blanks, then convert once.
   std::string number;
