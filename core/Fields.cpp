@@ -15,10 +15,14 @@ std::string formatField(std::string_view dimensions, Field field, int kind,
   return F_FORMAT(fieldText(dimensions, field), kFields[field].factor, kind, unitText);
 }
 
+std::string_view shownDimensions(const std::optional<std::string_view>& dimensions) {
+  if (!dimensions || *dimensions == "-1") return kBlankDimensions;
+  return *dimensions;
+}
+
 std::string_view recordDimensions(std::string_view record) {
   const auto e = findElement(record, "DA");
-  if (!e || e->value == "-1") return kBlankDimensions;
-  return e->value;
+  return shownDimensions(e ? std::optional(e->value) : std::nullopt);
 }
 
 }  // namespace orv

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -59,7 +60,11 @@ std::string_view fieldText(std::string_view dimensions, Field field);
 std::string formatField(std::string_view dimensions, Field field, int kind,
                         std::string_view unitText);
 
-// The dimension string of a model record: its "DA" value, 100 blanks when absent.
+// The dimension string the grid and the reports read: the "DA" value, 100 blanks when there
+// is none (or when it is "-1", what a lookup answers for a missing one).
+std::string_view shownDimensions(const std::optional<std::string_view>& dimensions);
+
+// shownDimensions of a model record.
 std::string_view recordDimensions(std::string_view record);
 
 }  // namespace orv

@@ -9,7 +9,8 @@ std::size_t findText(std::string_view haystack, std::string_view needle, std::si
   if (needle.empty()) return from;
   // Tags are a few bytes long and stand a few bytes apart: stepping with memchr from one
   // first character to the next beats a general substring search, whose set-up per call
-  // costs more than the search itself here.
+  // costs more than the search itself here. The search for the first character stops at the
+  // last place the needle fits (measurably faster than findChar over the whole rest).
   const char* const base = haystack.data();
   const char* p = base + from;
   const char* const last = base + haystack.size() - needle.size();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -11,7 +12,15 @@ namespace orv {
 
 inline constexpr std::size_t npos = std::string_view::npos;
 
-// Position of the first `needle` at or after `from`, or npos.
+// Position of the first `c` at or after `from`, or npos. Inline: walks call it per tag.
+inline std::size_t findChar(std::string_view text, char c, std::size_t from) {
+  if (from >= text.size()) return npos;
+  const void* at = std::memchr(text.data() + from, c, text.size() - from);
+  return at ? static_cast<std::size_t>(static_cast<const char*>(at) - text.data()) : npos;
+}
+
+// Position of the first `needle` at or after `from`, or npos. The one tag finder: every
+// search for a tag text in year data goes through it or through findChar.
 std::size_t findText(std::string_view haystack, std::string_view needle, std::size_t from);
 
 // Removes blanks (only the character ' ') at both ends.

@@ -5,23 +5,95 @@
 namespace orv {
 
 namespace {
-constexpr std::string_view kMakeOpen = "<MA>";
-constexpr std::string_view kMakeClose = "</MA>";
 constexpr std::string_view kRecordOpen = "<R>";
 constexpr std::string_view kRecordClose = "</R>";
+constexpr std::string_view kMakeOpen = "<MA>";
+constexpr std::string_view kMakeClose = "</MA>";
+constexpr std::string_view kModelOpen = "<MO>";
+constexpr std::string_view kModelClose = "</MO>";
+constexpr std::string_view kDimensionsOpen = "<DA>";
+constexpr std::string_view kDimensionsClose = "</DA>";
+
+// The value of the element opened at `open` (npos: not yet) and closed at `close`, unless it
+// is closed already.
+void closeElement(std::optional<std::string_view>& element, std::string_view data, std::size_t open,
+                  std::size_t openTagSize, std::size_t close) {
+  if (open == npos || element) return;
+  const std::size_t value = open + openTagSize;
+  element = std::string_view(data.data() + value, close - value);
+}
 }  // namespace
+
+std::size_t YearWalker::moveTo(std::string_view tag) {
+  // npos stays npos: findText finds nothing beyond the end.
+  const std::size_t found = findText(data_, tag, at_);
+  at_ = found == npos ? npos : found + tag.size();
+  return found;
+}
+
+bool YearWalker::nextRecord(YearRecord& record) {
+  const std::size_t open = moveTo(kRecordOpen);
+  if (open == npos) return false;
+  record.open = open;
+  record.make.reset();
+  record.model.reset();
+  record.dimensions.reset();
+  // One pass over the record's tags finds its end and the first of each element; a value
+  // runs to the first closing tag of its name after its opening tag, as a lookup reads it.
+  // The tests are written out, not looped over a table: this is the search's inner loop.
+  std::size_t makeOpen = npos;
+  std::size_t modelOpen = npos;
+  std::size_t dimensionsOpen = npos;
+  const std::size_t start = at_;
+  for (auto at = findChar(data_, '<', start); at != npos; at = findChar(data_, '<', at + 1)) {
+    const std::string_view rest(data_.data() + at, data_.size() - at);
+    if (rest.size() > 1 && rest[1] == '/') {
+      if (rest.starts_with(kRecordClose)) {
+        record.close = at;
+        record.text = std::string_view(data_.data() + start, at - start);
+        at_ = at + kRecordClose.size();
+        return true;
+      }
+      if (rest.starts_with(kMakeClose)) {
+        closeElement(record.make, data_, makeOpen, kMakeOpen.size(), at);
+      } else if (rest.starts_with(kModelClose)) {
+        closeElement(record.model, data_, modelOpen, kModelOpen.size(), at);
+      } else if (rest.starts_with(kDimensionsClose)) {
+        closeElement(record.dimensions, data_, dimensionsOpen, kDimensionsOpen.size(), at);
+      }
+    } else if (makeOpen == npos && rest.starts_with(kMakeOpen)) {
+      makeOpen = at;
+    } else if (modelOpen == npos && rest.starts_with(kModelOpen)) {
+      modelOpen = at;
+    } else if (dimensionsOpen == npos && rest.starts_with(kDimensionsOpen)) {
+      dimensionsOpen = at;
+    }
+  }
+  at_ = npos;
+  return false;
+}
+
+std::optional<Element> YearWalker::nextMake() {
+  const std::size_t open = moveTo(kMakeOpen);
+  if (open == npos) return std::nullopt;
+  const std::size_t close = moveTo(kMakeClose);
+  if (close == npos) return std::nullopt;
+  const std::size_t value = open + kMakeOpen.size();
+  return Element{std::string_view(data_.data() + value, close - value), open, close};
+}
+
+std::size_t YearWalker::toRecordEnd() {
+  return moveTo(kRecordClose);
+}
+
+bool YearWalker::toNextRecord() {
+  return moveTo(kRecordOpen) != npos;
+}
 
 void forEachMakeName(std::string_view yearData,
                      const std::function<void(std::string_view)>& onMake) {
-  std::size_t pos = 0;
-  for (;;) {
-    const auto p = findText(yearData, kMakeOpen, pos);
-    if (p == npos) return;
-    const auto q = findText(yearData, kMakeClose, p);
-    if (q == npos) return;  // an unclosed make element ends the walk
-    onMake(yearData.substr(p + kMakeOpen.size(), q - p - kMakeOpen.size()));
-    pos = q;
-  }
+  YearWalker walk(yearData);
+  while (const auto make = walk.nextMake()) onMake(make->value);
 }
 
 std::vector<std::string> makeNames(std::string_view yearData) {
@@ -41,22 +113,14 @@ namespace {
 template <typename Wanted>
 void walkModelRecords(std::string_view yearData, const Wanted& wanted,
                       const std::function<void(std::string_view)>& onRecord) {
-  std::size_t pos = 0;
-  for (;;) {
-    const auto p = findText(yearData, kMakeOpen, pos);
-    if (p == npos) return;
-    const auto q = findText(yearData, kMakeClose, p);
-    if (q == npos) return;
-    const auto make = yearData.substr(p + kMakeOpen.size(), q - p - kMakeOpen.size());
-    std::size_t next = q;
-    if (wanted(make)) {
-      const auto r = findText(yearData, kRecordClose, q);
-      if (r == npos) return;  // a record without "</R>" cannot be delimited
-      onRecord(yearData.substr(p, r - p));
-      next = r;
+  YearWalker walk(yearData);
+  while (const auto make = walk.nextMake()) {
+    if (wanted(make->value)) {
+      const std::size_t end = walk.toRecordEnd();
+      if (end == npos) return;  // a record without "</R>" cannot be delimited
+      onRecord(yearData.substr(make->open, end - make->open));
     }
-    pos = findText(yearData, kRecordOpen, next);
-    if (pos == npos) return;
+    if (!walk.toNextRecord()) return;
   }
 }
 

@@ -6,8 +6,8 @@
 #include "Fields.h"
 #include "Format.h"
 #include "Page.h"
-#include "TagText.h"
 #include "Text.h"
+#include "YearWalk.h"
 
 namespace orv {
 
@@ -118,21 +118,17 @@ bool writeYearReport(std::string_view yearData, std::string_view yearText,
   // No make is called "XXX", so the first record always opens a make (unless it is "XXX").
   std::string previousMake = "XXX";
   ConvertedValues values(unitText);
-  std::size_t position = 0;
-  for (;;) {
-    const auto record = findElement(yearData, "R", position);
-    if (!record) break;  // no further "<R>", or a record that is never closed
-    // Each search starts at the "</R>" just passed, so every pass moves forward.
-    position = record->close;
-    const auto text = record->value;
+  YearWalker records(yearData);
+  YearRecord record;
+  while (records.nextRecord(record)) {
     // A blank record (or one holding only "-1") is skipped: the models after it still count.
-    if (trimBlanks(text).empty() || text == "-1") continue;
+    if (trimBlanks(record.text).empty() || record.text == "-1") continue;
 
     piece.clear();
-    const auto make = tagValue(text, "MA");
-    const auto model = tagValue(text, "MO");
-    std::string_view dimensions = tagValue(text, "DA");
-    if (dimensions == "-1" || trimBlanks(dimensions).empty()) dimensions = kBlankDimensions;
+    const auto make = valueOr(record.make, "-1");
+    const auto model = valueOr(record.model, "-1");
+    // A blank dimension string reads like the 100 blanks that stand in for a missing one.
+    const auto dimensions = shownDimensions(record.dimensions);
     if (make != previousMake) {
       previousMake = make;
       appendMakeHeader(piece, make, compact);

@@ -1,104 +1,30 @@
 #include "SearchScan.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "Fields.h"
 #include "FileProcs.h"
 #include "Numbers.h"
 #include "Pad.h"
-#include "TagText.h"
 #include "Text.h"
+#include "YearWalk.h"
 
 namespace orv::search {
 
 namespace {
 
-constexpr std::string_view kRecordOpen = "<R>";
-constexpr std::string_view kRecordClose = "</R>";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr double kCmPerInch = 2.54;
-
-// The numeric reading of a three-character dimension field. Plain fields (blanks, digits,
-// one leading sign) are read here directly because the scan reads three per record and
-// the general reading builds a buffer each time; anything else goes to the general reading.
-double fieldValue(std::string_view field) {
-  int value = 0;
-  bool negative = false;
-  bool signSeen = false;
-  bool digits = false;
-  for (const char c : field) {
-    if (c == ' ' || c == '\t') continue;
-    if (c >= '0' && c <= '9') {
-      value = value * 10 + (c - '0');
-      digits = true;
-    } else if ((c == '-' || c == '+') && !signSeen && !digits) {
-      signSeen = true;
-      negative = c == '-';
-    } else {
-      return numericReading(field);
-    }
-  }
-  return negative ? -value : value;
-}
-
-// The first `tag` (which begins with '<') at or after `from`, found by stepping from '<' to
-// '<' with memchr: tags sit a few bytes apart, where memmem's setup per call would cost
-// more than the search itself.
-std::size_t nextTag(std::string_view text, std::size_t from, std::string_view tag) {
-  while (from < text.size()) {
-    const void* lt = std::memchr(text.data() + from, '<', text.size() - from);
-    if (!lt) return npos;
-    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(lt) - text.data());
-    if (text.compare(at, tag.size(), tag) == 0) return at;
-    from = at + 1;
-  }
-  return npos;
-}
-
-// What the scan needs of one record, found in a single pass over its '<' characters: where
-// its "</R>" stands (npos when it has none) and the value of its first "DA" element, read
-// exactly as the tag lookup of the record text reads it (empty when the element is absent
-// or not closed inside the record).
-struct RecordParts {
-  std::size_t close = npos;
-  std::string_view dimensions;
-};
-
-RecordParts walkRecord(std::string_view text, std::size_t open) {
-  constexpr std::string_view kDaOpen = "<DA>";
-  constexpr std::string_view kDaClose = "</DA>";
-  RecordParts parts;
-  std::size_t daOpen = npos;
-  std::size_t daClose = npos;
-  for (std::size_t at = nextTag(text, open + kRecordOpen.size(), "<"); at != npos;
-       at = nextTag(text, at + 1, "<")) {
-    const std::string_view rest = text.substr(at);
-    if (rest.starts_with(kRecordClose)) {
-      parts.close = at;
-      break;
-    }
-    if (daOpen == npos) {
-      if (rest.starts_with(kDaOpen)) daOpen = at;
-    } else if (daClose == npos && rest.starts_with(kDaClose)) {
-      daClose = at;
-    }
-  }
-  if (parts.close != npos && daClose != npos) {
-    parts.dimensions = text.substr(daOpen + kDaOpen.size(), daClose - daOpen - kDaOpen.size());
-  }
-  return parts;
-}
 
 bool inRange(const Range& r, double v) {
   return !r.active || (r.from <= v && v <= r.to);
 }
 
-void appendHitLine(std::string& out, std::string_view year, std::string_view record,
+void appendHitLine(std::string& out, std::string_view year, const YearRecord& record,
                    const std::array<double, 3>& values) {
   out.append(year).append(" ");
-  out.append(F_PAD(tagValue(record, "MA"), 30)).append(" ");
-  out.append(F_PAD(tagValue(record, "MO"), 40)).append("  ");
+  out.append(F_PAD(valueOr(record.make, "-1"), 30)).append(" ");
+  out.append(F_PAD(valueOr(record.model, "-1"), 40)).append("  ");
   out.append(F_PAD(formatOneDecimal(values[0]), 5)).append("  ");
   out.append(F_PAD(formatOneDecimal(values[1]), 5)).append("  ");
   // Every hit line ends in one blank before CR LF.
@@ -137,17 +63,17 @@ std::string countLine(int hits) {
 bool scanYearText(std::string_view yearText, int year, const std::array<Range, 3>& ranges,
                   double divisor, SearchResult& result) {
   const std::string yearDigits = std::to_string(year);
-  std::size_t open = findText(yearText, kRecordOpen, 0);
-  while (open != npos) {
-    const RecordParts parts = walkRecord(yearText, open);
-    // A record that is never closed cannot be delimited: the rest of this file is skipped
-    // (searching again from the start would loop for ever).
-    if (parts.close == npos) break;
-    const std::string_view record = yearText.substr(open, parts.close - open);
-
-    const std::array<double, 3> values{fieldValue(fieldText(parts.dimensions, WB)) / divisor,
-                                       fieldValue(fieldText(parts.dimensions, TF)) / divisor,
-                                       fieldValue(fieldText(parts.dimensions, TR)) / divisor};
+  // A record that is never closed ends the walk and so the scan of this file; the caller
+  // goes on with the next year.
+  YearWalker records(yearText);
+  YearRecord record;
+  while (records.nextRecord(record)) {
+    // Unlike the grid, the search reads a missing dimension string as empty: WB, TF and TR
+    // then read 0.
+    const std::string_view dims = valueOr(record.dimensions, "");
+    const std::array<double, 3> values{numericReading(fieldText(dims, WB)) / divisor,
+                                       numericReading(fieldText(dims, TF)) / divisor,
+                                       numericReading(fieldText(dims, TR)) / divisor};
     if (inRange(ranges[0], values[0]) && inRange(ranges[1], values[1]) &&
         inRange(ranges[2], values[2])) {
       appendHitLine(result.text, yearDigits, record, values);
@@ -157,7 +83,6 @@ bool scanYearText(std::string_view yearText, int year, const std::array<Range, 3
         return false;
       }
     }
-    open = nextTag(yearText, parts.close + 1, kRecordOpen);
   }
   return true;
 }

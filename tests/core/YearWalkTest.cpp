@@ -21,6 +21,14 @@ Strings recordsOf(std::string_view data, std::string_view make) {
   return out;
 }
 
+// The models of the record walk (the year report's and the search's), "-" for none.
+Strings modelsOf(std::string_view data) {
+  Strings out;
+  YearWalker walk(data);
+  for (YearRecord r; walk.nextRecord(r);) out.emplace_back(valueOr(r.model, "-"));
+  return out;
+}
+
 // The make list keeps names as stored and drops only a repeat of the name just before; the
 // scan for "K" ignores case and blanks around the stored make and starts at "<MA>". Both
 // stop or skip on malformed data.
@@ -68,11 +76,12 @@ TEST(YearWalkRobustness, OneMegabyteOfNoiseTerminates) {
   std::size_t records = 0;
   for (std::string_view make : {"K", "", "MA", "R"}) records += recordsOf(data, make).size();
   EXPECT_GT(records, 0u);
+  EXPECT_FALSE(modelsOf(data).empty());
   EXPECT_FALSE(makeNames(data).empty());
 }
 
-// At each cut of a small year file, the records of "K" and the make list are exactly those
-// whose closing tags lie before the cut.
+// At each cut of a small year file, the records of "K", the make list and the records of the
+// record walk are exactly those whose closing tags lie before the cut.
 TEST(YearWalkRobustness, EveryCutOfASmallYearFileGivesTheCompleteRecordsBeforeIt) {
   const std::string full =
       "ORV model year 1995\r\n\r\n"
@@ -92,15 +101,25 @@ TEST(YearWalkRobustness, EveryCutOfASmallYearFileGivesTheCompleteRecordsBeforeIt
       {"K", endOf("<MA>K</MA>")},  // the second "K" just repeats it
       {"L", endOf("<MA>L</MA>")},
       {"K", endOf("<MA>K</MA>", full.find("Quorvix"))}};
+  const std::pair<std::string, std::size_t> models[] = {
+      {"Zellan", endOf("</R>")},
+      {"Trellan GL", endOf("</R>", full.find("Trellan"))},
+      {"-", endOf("</R>", full.find("<DA>   "))},
+      {"Quorvix", endOf("</R>", full.find("Quorvix"))},
+      {"Vennet", endOf("</R>", full.find("Vennet"))}};
   for (std::size_t cut = 0; cut <= full.size(); ++cut) {
     Strings expectRecords, expectMakes;
     for (const auto& text : records)
       if (endOf(text) + 4 <= cut) expectRecords.push_back(text);  // up to its "</R>"
     for (const auto& [name, end] : makes)
       if (end <= cut) expectMakes.push_back(name);
+    Strings expectModels;
+    for (const auto& [model, end] : models)
+      if (end <= cut) expectModels.push_back(model);
     const std::string_view part(full.data(), cut);
     EXPECT_EQ(recordsOf(part, "K"), expectRecords) << "cut at " << cut;
     EXPECT_EQ(makeNames(part), expectMakes) << "cut at " << cut;
+    EXPECT_EQ(modelsOf(part), expectModels) << "cut at " << cut;
   }
 }
 
