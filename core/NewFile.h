@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "Platform.h"
+
 namespace orv {
 
 class NewFile {
@@ -35,7 +37,7 @@ class NewFile {
   bool flush();
   void fail(const std::string& what);
 
-  int fd_ = -1;
+  platform::FileHandle fd_ = platform::kNoFile;
   std::filesystem::path path_;
   std::string buffer_;
   std::string error_;

@@ -1,12 +1,8 @@
 #include "Places.h"
 
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <system_error>
 
+#include "Platform.h"
 #include "Text.h"
 
 namespace orv {
@@ -15,26 +11,13 @@ namespace {
 
 constexpr std::string_view kUnitFile = "UNITS.TXT";
 
-std::string_view environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? value : "";
-}
-
-// $HOME, else the home folder of the password database; empty when there is none.
-std::string homeFolder() {
-  const std::string_view home = environment("HOME");
-  if (!home.empty()) return std::string(home);
-  const passwd* entry = ::getpwuid(::getuid());
-  return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
-}
-
 // Creates `folder` and any missing folder above it, each open to this user only;
 // failures show later, when the unit choice cannot be stored.
 void makePrivateFolders(const fs::path& folder) {
   std::error_code ec;
   if (fs::is_directory(folder, ec) || folder.empty() || folder == folder.parent_path()) return;
   makePrivateFolders(folder.parent_path());
-  ::mkdir(folder.c_str(), 0700);
+  platform::makeFolder(folder, 0700);
 }
 
 }  // namespace
@@ -56,10 +39,11 @@ Places Places::forThisProcess(const fs::path& executable) {
   fs::path program = fs::weakly_canonical(executable, ec).parent_path();
   fs::path temp = fs::temp_directory_path(ec);
   if (ec) temp = "/tmp";
-  const fs::path unitFolder = unitFolderFor(program, ::access(program.c_str(), W_OK) == 0,
-                                            environment("XDG_CONFIG_HOME"), homeFolder());
+  const fs::path unitFolder =
+      unitFolderFor(program, platform::canWrite(program), platform::environment("XDG_CONFIG_HOME"),
+                    platform::homeFolder());
   if (unitFolder != program) makePrivateFolders(unitFolder);
-  return Places(current, program, temp / ("orvane-" + std::to_string(::getuid())),
+  return Places(current, program, temp / ("orvane-" + platform::userId()),
                 unitFolder / std::string(kUnitFile));
 }
 
@@ -111,15 +95,14 @@ std::optional<fs::path> Places::mapFixedPath(std::string_view windowsPath) const
 }
 
 std::string Places::reportFolderProblem() const {
-  struct stat st {};
+  const auto status = platform::folderStatus(report_);
   const std::string where = report_.string();
-  if (::lstat(where.c_str(), &st) != 0) return "The report folder " + where + " does not exist.";
-  if (S_ISLNK(st.st_mode))
-    return "The report folder " + where + " is a symbolic link and is not used.";
-  if (!S_ISDIR(st.st_mode)) return "The report folder " + where + " is not a folder.";
-  if (st.st_uid != ::geteuid())
+  if (!status.exists) return "The report folder " + where + " does not exist.";
+  if (status.isLink) return "The report folder " + where + " is a symbolic link and is not used.";
+  if (!status.isFolder) return "The report folder " + where + " is not a folder.";
+  if (!status.ownedByUser)
     return "The report folder " + where + " belongs to another user and is not used.";
-  if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+  if (status.writableByOthers)
     return "The report folder " + where + " can be written by other users and is not used.";
   return {};
 }
