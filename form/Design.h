@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace orv::form {
 
@@ -71,5 +73,35 @@ enum KeyCode : int {
 inline constexpr int kAsciiBackspace = 8;
 inline constexpr int kAsciiEnter = 13;
 inline constexpr int kAsciiEscape = 27;
+
+// A font in a design table; an empty family means "the form's font".
+struct FontDesign {
+  std::string_view family{};
+  double points = 0.0;
+};
+
+// One row of a window's design table: a control with its place and size, tab index, font,
+// caption and the few properties a design sets. Plain literal data, so that each window's
+// table is a constexpr array, listed topmost first (Form::addDesigned).
+struct ControlDesign {
+  Kind kind = Kind::Label;
+  std::string_view name{};
+  int index = -1;  // element of a control array
+  Rect rect{};
+  int tabIndex = -1;
+  FontDesign font{};
+  std::string_view caption{};
+  Align alignment = Align::Left;
+  std::string_view container{};  // the frame that holds it, added before it
+  bool visible = true;
+  bool tabStop = true;
+  bool sorted = false;  // combo and list boxes keep their entries in order
+  bool border = false;
+  bool multiLine = false;
+  bool readOnly = false;
+  int maxLength = 0;
+  std::optional<Color> backColor{};  // none: the kind's default
+  std::optional<Color> foreColor{};
+};
 
 }  // namespace orv::form

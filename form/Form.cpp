@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "Text.h"
 
@@ -21,6 +22,42 @@ void Form::setCaption(std::string caption) {
 Control& Form::addControl(Kind kind, std::string name, int index) {
   controls_.push_back(std::make_unique<Control>(*this, kind, std::move(name), index));
   return *controls_.back();
+}
+
+Control& Form::addDesigned(const ControlDesign& d) {
+  const std::string name(d.name);
+  Control* c = nullptr;
+  if (d.kind == Kind::ComboBox) {
+    c = &add<ComboBox>(name);
+  } else if (d.kind == Kind::ListBox) {
+    c = &add<ListBox>(name);
+  } else if (d.kind == Kind::ScrollBar) {
+    c = &add<ScrollBar>(name);
+  } else {
+    c = &addControl(d.kind, name, d.index);
+  }
+  c->rect = d.rect;
+  c->tabIndex = d.tabIndex;
+  if (!d.font.family.empty()) c->font = Font{std::string(d.font.family), d.font.points};
+  c->setCaption(std::string(d.caption));
+  c->alignment = d.alignment;
+  if (!d.container.empty()) c->container = &get(d.container);
+  c->setVisible(d.visible);
+  c->tabStop = d.tabStop;
+  if (auto* list = dynamic_cast<ListControl*>(c)) list->sorted = d.sorted;
+  c->border = d.border;
+  c->multiLine = d.multiLine;
+  c->readOnly = d.readOnly;
+  c->maxLength = d.maxLength;
+  if (d.backColor) c->setBackColor(*d.backColor);
+  if (d.foreColor) c->setForeColor(*d.foreColor);
+  return *c;
+}
+
+void Form::designError(std::string_view name, int index) const {
+  std::string what = std::string(name);
+  if (index >= 0) what += "(" + std::to_string(index) + ")";
+  throw std::logic_error("The design of " + name_ + " has no control " + what + " of that kind");
 }
 
 Control* Form::find(std::string_view name, int index) const {

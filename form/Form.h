@@ -49,10 +49,21 @@ class Form {
     return ref;
   }
   Control& addControl(Kind kind, std::string name, int index = -1);
+  // Adds the control a design row describes, of the class its kind needs. A container that
+  // is not there yet is a design error (std::logic_error), found while the window is built.
+  Control& addDesigned(const ControlDesign& design);
 
   // Controls in stacking order, topmost first.
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
   Control* find(std::string_view name, int index = -1) const;
+  // The control `name` (element `index`) as the class T. A control that is missing or of
+  // another class is a design error (std::logic_error): windows take their typed pointers
+  // this way while they are built, never from an event.
+  template <class T = Control>
+  T& get(std::string_view name, int index = -1) const {
+    if (auto* c = dynamic_cast<T*>(find(name, index))) return *c;
+    designError(name, index);
+  }
   void bringToFront(Control& control);
 
   // --- focus ---
@@ -94,6 +105,7 @@ class Form {
 
  private:
   void notifyForm();
+  [[noreturn]] void designError(std::string_view name, int index) const;
 
   std::string name_;
   std::string caption_;

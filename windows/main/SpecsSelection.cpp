@@ -2,6 +2,7 @@
 // when the model records are reloaded. A box's tag holds the text it had when it got the
 // focus or was last confirmed; leaving it with another text is a change.
 #include "SpecsWindow.h"
+#include "Text.h"
 #include "YearWalk.h"
 
 namespace orv {

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <filesystem>
-#include <stdexcept>
 
 #include "FileProcs.h"
 #include "Format.h"
@@ -28,7 +27,7 @@ constexpr std::string_view kCannotWrite =
     "The file REPORT.TXT could not be written in the Kalvo folder.  Make sure the folder can "
     "be written to and the disk is not full,  then run the search again.";
 
-// The six range boxes in window order, the order of the range texts.
+// The six range boxes in window order, the order of the range texts and their checks.
 constexpr std::array<std::string_view, 6> kRangeBoxes{"S_WB1",  "S_WB2",  "S_FTW1",
                                                       "S_FTW2", "S_RTW1", "S_RTW2"};
 
@@ -41,27 +40,28 @@ RangeTexts viewsOf(const std::array<std::string, 6>& texts) {
 }  // namespace
 
 SearchWindow::SearchWindow(const Places& places, form::Desktop& desktop, std::string lastYear)
-    : places_(places), desktop_(desktop), lastYear_(std::move(lastYear)) {}
-
-form::Control& SearchWindow::control(std::string_view name) const {
-  form::Control* c = form_->find(name);
-  if (!c) throw std::logic_error("F_SEARCH has no control " + std::string(name));
-  return *c;
+    : places_(places), desktop_(desktop), lastYear_(std::move(lastYear)) {
+  buildForm();  // so that a design error shows when the window is made, not on a click
 }
 
-void SearchWindow::build(std::string_view unitsText) {
-  // Every opening starts from the design state: the ranges of the last opening are gone.
+void SearchWindow::buildForm() {
   form_ = buildSearchForm();
-  control("B_RUN").onClick = [this] { B_RUN_Click(); };
-  control("B_CLOSE").onClick = [this] { B_CLOSE_Click(); };
-  control("L_UNITS").setCaption(isMetric(unitsText) ? "(cm)" : "(inches)");
-  form_->load();
-  form_->setFocus(&control("S_WB1"));
+  for (std::size_t i = 0; i < ranges_.size(); ++i) ranges_[i] = &form_->get(kRangeBoxes[i]);
+  B_RUN = &form_->get("B_RUN");
+  B_CLOSE = &form_->get("B_CLOSE");
+  S_FRAME = &form_->get("S_FRAME");
+  L_UNITS = &form_->get("L_UNITS");
+  B_RUN->onClick = [this] { B_RUN_Click(); };
+  B_CLOSE->onClick = [this] { B_CLOSE_Click(); };
 }
 
 void SearchWindow::open(std::string_view unitsText) {
-  if (form_ && form_->shown()) return;  // already open: the main window is disabled anyway
-  build(unitsText);
+  if (form_->shown()) return;  // already open: the main window is disabled anyway
+  // Every opening starts from the design state: the ranges of the last opening are gone.
+  buildForm();
+  L_UNITS->setCaption(isMetric(unitsText) ? "(cm)" : "(inches)");
+  form_->load();
+  form_->setFocus(ranges_.front());
   desktop_.modal.showModal(*form_);
 }
 
@@ -78,8 +78,7 @@ void SearchWindow::B_RUN_Click() {
   const auto texts = rangeTexts();
   if (const auto problem = checkRanges(viewsOf(texts))) {
     desktop_.boxes.message(problem->message);
-    if (problem->focusBox >= 0)
-      control(kRangeBoxes[static_cast<std::size_t>(problem->focusBox)]).setFocus();
+    if (problem->focusBox >= 0) ranges_[static_cast<std::size_t>(problem->focusBox)]->setFocus();
     return;
   }
   runSearch();
@@ -87,23 +86,21 @@ void SearchWindow::B_RUN_Click() {
 
 std::array<std::string, 6> SearchWindow::rangeTexts() const {
   std::array<std::string, 6> texts;
-  for (std::size_t i = 0; i < kRangeBoxes.size(); ++i) texts[i] = control(kRangeBoxes[i]).text();
+  for (std::size_t i = 0; i < ranges_.size(); ++i) texts[i] = ranges_[i]->text();
   return texts;
 }
 
 void SearchWindow::runSearch() {
-  form::Control& frame = control("S_FRAME");
-  frame.setVisible(true);
-  frame.bringToFront();
+  S_FRAME->setVisible(true);
+  S_FRAME->bringToFront();
   // Twice, so that the frame is painted before the scan blocks the window.
   desktop_.pump.processPendingEvents();
   desktop_.pump.processPendingEvents();
 
   const auto texts = rangeTexts();
-  const SearchResult result =
-      scanYears(viewsOf(texts), control("L_UNITS").caption(), places_, lastYear_);
+  const SearchResult result = scanYears(viewsOf(texts), L_UNITS->caption(), places_, lastYear_);
 
-  frame.setVisible(false);
+  S_FRAME->setVisible(false);
   desktop_.pump.processPendingEvents();
 
   if (result.stopped) desktop_.boxes.message(kOverLimitMessage);

@@ -27,7 +27,8 @@ class SearchWindow {
   // "(inches)" otherwise), gives S_WB1 the focus and shows it modally. Returns once closed.
   void open(std::string_view unitsText);
 
-  // The form of the last opening (null before the first); valid until the next opening.
+  // The form of the last opening (in its design state before the first); valid until the
+  // next opening.
   form::Form* form() const { return form_.get(); }
 
   // Event procedures, wired to the form's controls.
@@ -35,16 +36,22 @@ class SearchWindow {
   void B_CLOSE_Click();
 
  private:
-  void build(std::string_view unitsText);
+  // A fresh form in its design state, with the pointers below taken from it.
+  void buildForm();
   // The texts of the six range boxes in window order.
   std::array<std::string, 6> rangeTexts() const;
   void runSearch();
-  form::Control& control(std::string_view name) const;
 
   const Places& places_;
   form::Desktop desktop_;
   std::string lastYear_;
   std::unique_ptr<form::Form> form_;
+  // The range boxes in window order: S_WB1, S_WB2, S_FTW1, S_FTW2, S_RTW1, S_RTW2.
+  std::array<form::Control*, 6> ranges_{};
+  form::Control* B_RUN = nullptr;
+  form::Control* B_CLOSE = nullptr;
+  form::Control* S_FRAME = nullptr;
+  form::Control* L_UNITS = nullptr;
 };
 
 }  // namespace orv::search
