@@ -4,7 +4,7 @@ set -euo pipefail
 # The X server packages serve the mouse and installed-program tests; the last line the
 # Debian package (cpack, dpkg-shlibdeps) and the installed-program test.
 packages=(build-essential cmake qt6-base-dev libgtest-dev libbenchmark-dev
-          fonts-dejavu-core fonts-liberation xvfb xauth xdotool
+          clang-14 clang-format-14 fonts-dejavu-core fonts-liberation xvfb xauth xdotool
           dpkg-dev file desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do

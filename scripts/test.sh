@@ -1,7 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test (Qt tests on the offscreen platform).
+# Installs what is missing, then runs every stage in turn and stops at the first that fails:
+# the formatting check, the GCC build with every test, the clang build with every test (Qt
+# tests on the offscreen platform). A new stage is one more line in the list.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+stages=(
+  scripts/check-format.sh
+  scripts/test-gcc.sh
+  scripts/test-clang.sh
+)
 scripts/setup.sh
-scripts/build.sh
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+for stage in "${stages[@]}"; do
+  echo "== $stage" >&2
+  start=$SECONDS
+  "$stage"
+  echo "== $stage passed in $((SECONDS - start)) s" >&2
+done

@@ -71,7 +71,8 @@ TEST_F(SearchWindowTest, opens_modally_in_design_state_with_the_unit_label) {
   const std::pair<const char*, const char*> cases[] = {
       {"Metric", "(cm)"}, {" metric ", "(cm)"}, {"Imperial", "(inches)"}, {"", "(inches)"}};
   for (const auto& [units, label] : cases) {
-    open(units, [&](Form& f) {
+    // Named copies: clang 14 cannot capture structured bindings in a lambda.
+    open(units, [&, units = units, label = label](Form& f) {
       EXPECT_EQ(c("L_UNITS").caption(), label) << units;
       EXPECT_EQ(focusName(), "S_WB1");
       EXPECT_FALSE(c("S_FRAME").visible());
