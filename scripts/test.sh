@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, then runs every stage in turn and stops at the first that fails:
 # the formatting check, the GCC build with every test, the clang build with every test (Qt
-# tests on the offscreen platform). A new stage is one more line in the list.
+# tests on the offscreen platform), the Debian package started as installed. A new stage is
+# one more line in the list.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 stages=(
   scripts/check-format.sh
   scripts/test-gcc.sh
   scripts/test-clang.sh
+  scripts/test-package.sh
 )
 scripts/setup.sh
 for stage in "${stages[@]}"; do
