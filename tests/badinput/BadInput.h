@@ -1,0 +1,167 @@
+// The real main window driven as a person drives it over bad files, with what the checks
+// need around it: permission bits that hold even for root, a small full disk, a stopwatch
+// and the process's memory.
+#pragma once
+
+#include <linux/capability.h>
+#include <sys/mount.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <random>
+
+#include "RealWindow.h"
+
+namespace orv::testing {
+
+// While alive, the file permission bits hold for this thread even when it runs as root
+// (which CI does): the overriding capabilities leave its effective set, and come back after.
+class PermissionBitsHold {
+ public:
+  PermissionBitsHold() {
+    if (::syscall(SYS_capget, &head_, saved_) != 0) return;
+    __user_cap_data_struct now[2];
+    std::memcpy(now, saved_, sizeof now);
+    now[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
+    active_ = ::syscall(SYS_capset, &head_, now) == 0;
+  }
+  ~PermissionBitsHold() {
+    if (active_) ::syscall(SYS_capset, &head_, saved_);
+  }
+  PermissionBitsHold(const PermissionBitsHold&) = delete;
+  PermissionBitsHold& operator=(const PermissionBitsHold&) = delete;
+
+ private:
+  __user_cap_header_struct head_{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct saved_[2]{};
+  bool active_ = false;
+};
+
+// A tmpfs of `kib` KiB over `folder` while alive; mounted() is false where mounting is not
+// permitted (not root, or a container without the right).
+class SmallDisk {
+ public:
+  SmallDisk(const fs::path& folder, int kib) : folder_(folder) {
+    const std::string options = "size=" + std::to_string(kib) + "k,mode=0700";
+    mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, options.c_str()) == 0;
+    if (!mounted_) why_ = std::strerror(errno);
+  }
+  ~SmallDisk() {
+    if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+  }
+  SmallDisk(const SmallDisk&) = delete;
+  SmallDisk& operator=(const SmallDisk&) = delete;
+  bool mounted() const { return mounted_; }
+  const std::string& why() const { return why_; }
+
+ private:
+  fs::path folder_;
+  bool mounted_ = false;
+  std::string why_;
+};
+
+inline std::string randomBytes(std::size_t n, unsigned seed = 7) {
+  std::mt19937 gen(seed);
+  std::string out(n, '\0');
+  for (auto& c : out) c = static_cast<char>(gen());
+  return out;
+}
+
+// The peak resident memory of the process since the last resetPeak(), in MiB.
+inline long peakMiB() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.starts_with("VmHWM:")) return std::atol(line.c_str() + 6) / 1024;
+  return 0;
+}
+inline void resetPeak() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// A folder's entries and each entry's bytes (or type), to show nothing was lost, changed or
+// left behind.
+inline std::map<std::string, std::size_t> snapshot(const fs::path& folder) {
+  std::map<std::string, std::size_t> out;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const auto status = it->symlink_status();
+    std::size_t sum = static_cast<std::size_t>(status.type());
+    if (fs::is_regular_file(status)) {
+      std::ifstream in(it->path(), std::ios::binary);
+      sum ^= std::hash<std::string>{}({std::istreambuf_iterator<char>(in), {}});
+    }
+    out[it->path().filename().string()] = sum;
+  }
+  return out;
+}
+
+// The person at the window: each action returns how long the window took to answer, in ms.
+class Person {
+ public:
+  explicit Person(RealWindow& w) : w_(w) {}
+
+  qint64 chooseYear(const QString& year) {
+    return timed([&] {
+      auto* box = w_.widget<QComboBox>("S_YEAR");
+      const int i = box->findText(year, Qt::MatchExactly);
+      if (i < 0) qFatal("no year %s", qPrintable(year));
+      box->showPopup();
+      box->view()->setCurrentIndex(box->model()->index(i, 0));
+      QTest::keyClick(box->view(), Qt::Key_Return);
+    });
+  }
+  // Types into the year box and leaves it (Tab), as a person enters a year not listed.
+  qint64 typeYear(const QString& year) { return typeAndLeave("S_YEAR", year, Qt::Key_Tab); }
+  qint64 typeMake(const QString& make) { return typeAndLeave("S_MAKE", make, Qt::Key_Return); }
+  qint64 openMakeList() {
+    return timed([&] {
+      auto* box = w_.widget<QComboBox>("S_MAKE");
+      box->showPopup();
+      box->hidePopup();
+    });
+  }
+  qint64 press(const char* button) {
+    return timed([&] { QTest::mouseClick(w_.widget<QPushButton>(button), Qt::LeftButton); });
+  }
+  QString firstModel() const { return w_.widget<QTextEdit>("S_MODEL", 0)->toPlainText(); }
+  // The messages shown since the last call, joined by "|".
+  QString newMessages() {
+    const QStringList& all = w_.desktop().messages;
+    const QString out = all.mid(seen_).join("|");
+    seen_ = static_cast<int>(all.size());
+    return out;
+  }
+
+ private:
+  template <class F>
+  qint64 timed(F action) {
+    QElapsedTimer clock;
+    clock.start();
+    action();
+    w_.view().flush();
+    return clock.elapsed();
+  }
+  qint64 typeAndLeave(const char* name, const QString& text, Qt::Key key) {
+    return timed([&] {
+      auto* box = w_.widget<QComboBox>(name);
+      box->setFocus();
+      box->lineEdit()->selectAll();
+      QTest::keyClicks(QApplication::focusWidget(), text);
+      QTest::keyClick(QApplication::focusWidget(), key);
+    });
+  }
+
+  RealWindow& w_;
+  int seen_ = 0;
+};
+
+}  // namespace orv::testing
