@@ -23,10 +23,14 @@ void readVersion(SharedState& state, const Places& places);
 // Shown when the year file of a chosen year is missing, empty or unreadable.
 inline constexpr std::string_view kCannotReadYear = "Can not read specs for this year.";
 
+// True when year data read from a file can be shown: neither "" nor "-1", and holding at
+// least one make element. Random bytes or another kind of file under the name hold none.
+bool holdsSpecs(std::string_view yearData);
+
 // Reads the year file of a chosen or typed year, "SP" + the year text trimmed + ".TXT", into
-// the year data. False when it is missing, empty or unreadable: the year data then holds ""
-// or "-1" and the caller says kCannotReadYear. A year text with a folder part is no bare
-// name and so never leaves the current folder.
+// the year data. False when it is missing, empty, unreadable or holds no make: the year data
+// then holds "" or "-1" and the caller says kCannotReadYear. A year text with a folder part is no
+// bare name and so never leaves the current folder.
 bool readYearFile(SharedState& state, const Places& places, std::string_view yearText);
 
 // The last year as computed at start-up: numeric reading of the version text's first four

@@ -71,7 +71,7 @@ class BadInputTest : public QObject {
     const QString cannot =
         "Problem loading Specs file: SP2019.txt|" + QString(kCannotRead) + "|No Model selected.";
     QTest::newRow("empty") << "empty" << cannot << "";
-    QTest::newRow("50 MB of random bytes") << "random" << "No Model selected." << "";
+    QTest::newRow("50 MB of random bytes") << "random" << cannot << "";
     QTest::newRow("<R> without </R>") << "openRecord"
                                       << ""
                                       << "FIRST";
