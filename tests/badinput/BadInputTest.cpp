@@ -65,28 +65,22 @@ class BadInputTest : public QObject {
 
   // The bad file is the calendar year's, which start-up loads, and is then chosen again.
   void yearFiles_data() {
-    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("seen");        // messages of the whole session, in order
     QTest::addColumn<QString>("firstModel");  // the grid's first model once KESTRO is typed
     const QString cannot =
         "Problem loading Specs file: SP2019.txt|" + QString(kCannotRead) + "|No Model selected.";
-    QTest::newRow("empty") << "empty" << cannot << "";
-    QTest::newRow("50 MB of random bytes") << "random" << cannot << "";
-    QTest::newRow("<R> without </R>") << "openRecord"
-                                      << ""
+    QTest::newRow("empty") << cannot << "";
+    QTest::newRow("50 MB of random bytes") << cannot << "";
+    QTest::newRow("<R> without </R>") << ""
                                       << "FIRST";
-    QTest::newRow("<MA> without </MA>") << "openMake"
-                                        << ""
+    QTest::newRow("<MA> without </MA>") << ""
                                         << "FIRST";
-    QTest::newRow("NUL bytes in values") << "nul"
-                                         << "" << QString("NUL") + QChar(0) + "MODEL";
-    QTest::newRow("a folder") << "folder" << cannot << "";
-    QTest::newRow("a FIFO") << "fifo" << cannot << "";
-    QTest::newRow("a link to /dev/zero") << "devzero" << cannot << "";
-    QTest::newRow("unreadable") << "unreadable" << cannot << "";
+    QTest::newRow("NUL bytes in values") << "" << QString("NUL") + QChar(0) + "MODEL";
+    for (const char* row : {"a folder", "a FIFO", "a link to /dev/zero", "unreadable"})
+      QTest::newRow(row) << cannot << "";
   }
   void yearFiles() {
-    QFETCH(QString, kind);
+    const QString kind = QTest::currentDataTag();
     QFETCH(QString, seen);
     QFETCH(QString, firstModel);
     const fs::path bad = data() / "SP2019.TXT";
@@ -94,21 +88,21 @@ class BadInputTest : public QObject {
     const std::string first = yearRecord("KESTRO", "FIRST", 250, 1300);
     const auto write = [&](const std::string& text) { w_->write(bad, text); };
     if (kind == "empty") write("");
-    if (kind == "random") write(randomBytes(50 << 20));
-    if (kind == "openRecord") write(first + "<R><MA>KESTRO</MA><MO>OPEN</MO>");
-    if (kind == "openMake") write(first + "<R><MA>KESTRO<MO>OPEN</MO></R>");
-    if (kind == "nul")
+    if (kind == "50 MB of random bytes") write(randomBytes(50 << 20));
+    if (kind == "<R> without </R>") write(first + "<R><MA>KESTRO</MA><MO>OPEN</MO>");
+    if (kind == "<MA> without </MA>") write(first + "<R><MA>KESTRO<MO>OPEN</MO></R>");
+    if (kind == "NUL bytes in values")
       write(yearRecord("KESTRO", std::string("NUL\0MODEL", 9), 250, 1300) +
             std::string("<R><MA>KES\0TRO</MA><DA>\0\0\0</DA></R>", 35));
-    if (kind == "folder") fs::create_directory(bad);
-    if (kind == "fifo") QVERIFY(::mkfifo(bad.c_str(), 0644) == 0);
-    if (kind == "devzero") fs::create_symlink("/dev/zero", bad);
+    if (kind == "a folder") fs::create_directory(bad);
+    if (kind == "a FIFO") QVERIFY(::mkfifo(bad.c_str(), 0644) == 0);
+    if (kind == "a link to /dev/zero") fs::create_symlink("/dev/zero", bad);
     if (kind == "unreadable") write(goodYear()), fs::permissions(bad, {});
     const PermissionBitsHold bitsHold;
     const auto before = snapshot(data());
     w_->start();
     Person person(*w_);
-    const qint64 limit = kind == "random" ? 5 * kAnswerMs : kAnswerMs;
+    const qint64 limit = kind == "50 MB of random bytes" ? 5 * kAnswerMs : kAnswerMs;
     QVERIFY(person.chooseYear("2019") < limit);
     QVERIFY(person.openMakeList() < limit);
     QVERIFY(person.typeMake("KESTRO") < limit);
@@ -129,13 +123,11 @@ class BadInputTest : public QObject {
     QTest::addColumn<QString>("history");  // what the History button shows
     const std::string big = "2018.2\r\n" + std::string(10 << 20, 'v');
     QTest::newRow("missing") << QByteArray() << "" << 0 << "History file does not exist.";
-    QTest::newRow("binary") << QByteArray(
-                                   "\x7f"
-                                   "ELF\x02\x01\0\0\xff\xfe",
-                                   10)
-                            << "\x7f"
-                               "ELF\x02\x01"
-                            << 0 << "";
+    const QByteArray binary(
+        "\x7f"
+        "ELF\x02\x01\0\0\xff\xfe",
+        10);
+    QTest::newRow("binary") << binary << QString(binary.left(6)) << 0 << "";
     QTest::newRow("abcd") << QByteArray("abcd") << "abcd" << 0 << "";
     QTest::newRow("10 MB") << QByteArray::fromStdString(big) << "2018.2" << 49 << "";
   }
@@ -160,24 +152,20 @@ class BadInputTest : public QObject {
   }
 
   void unitFiles_data() {
-    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("unitsAtStart");
-    QTest::newRow("UNITS.TXT is a folder") << "folder"
-                                           << "Metric";
-    QTest::newRow("UNITS.TXT is a link") << "link"
-                                         << "Imperial";
-    QTest::newRow("the program folder is read-only") << "readOnly"
-                                                     << "Metric";
+    QTest::newRow("UNITS.TXT is a folder") << QString("Metric");
+    QTest::newRow("UNITS.TXT is a link") << QString("Imperial");
+    QTest::newRow("the program folder is read-only") << QString("Metric");
   }
   void unitFiles() {
-    QFETCH(QString, kind);
+    const QString kind = QString(QTest::currentDataTag()).section(' ', -1);
     QFETCH(QString, unitsAtStart);
     const fs::path units = w_->root / "program" / "UNITS.TXT";
     const fs::path elsewhere = w_->root / "elsewhere.txt";
     w_->write(elsewhere, "Imperial, and kept");
     if (kind == "folder") fs::create_directory(units);
     if (kind == "link") fs::create_symlink(elsewhere, units);
-    if (kind == "readOnly") fs::permissions(w_->root / "program", fs::perms(0555));
+    if (kind == "read-only") fs::permissions(w_->root / "program", fs::perms(0555));
     const PermissionBitsHold bitsHold;
     w_->start();
     QCOMPARE(w_->widget<QComboBox>("S_UNITS")->currentText(), unitsAtStart);
@@ -187,21 +175,18 @@ class BadInputTest : public QObject {
     QCOMPARE(w_->read(elsewhere), std::string("Imperial, and kept"));
     if (kind == "folder") QVERIFY(fs::is_directory(units));
     if (kind == "link") QCOMPARE(w_->read(units), std::string("I"));  // a file of its own now
-    if (kind == "readOnly") QVERIFY(!fs::exists(units));
+    if (kind == "read-only") QVERIFY(!fs::exists(units));
   }
 
   void reportFolders_data() {
-    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("a link") << "link"
-                            << "is a symbolic link and is not used.";
-    QTest::newRow("another user's") << "foreign"
-                                    << "belongs to another user and is not used.";
-    QTest::newRow("writable by others") << "open"
-                                        << "can be written by other users and is not used.";
+    QTest::newRow("link") << QString("is a symbolic link and is not used.");
+    QTest::newRow("foreign") << QString("belongs to another user and is not used.");
+    QTest::newRow("open") << QString("can be written by other users and is not used.");
   }
+  // The report folder pre-created as a link, another user's, or writable by others.
   void reportFolders() {
-    QFETCH(QString, kind);
+    const QString kind = QTest::currentDataTag();
     QFETCH(QString, problem);
     const fs::path other = w_->root / "other";
     fs::create_directory(other);
@@ -254,24 +239,25 @@ class BadInputTest : public QObject {
   }
 
   void aFullDisk_data() {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("the page file") << "page";
-    QTest::newRow("REPORT.TXT") << "search";
+    QTest::addColumn<bool>("page");
+    QTest::newRow("the page file") << true;
+    QTest::newRow("REPORT.TXT") << false;
   }
+  // A small tmpfs under the report folder (the page file) or the data folder (REPORT.TXT).
   void aFullDisk() {
-    QFETCH(QString, kind);
-    const fs::path full = kind == "page" ? report() : data();
+    QFETCH(bool, page);
+    const fs::path full = page ? report() : data();
     fs::create_directories(full);
     const SmallDisk disk(full, 64);
     if (!disk.mounted())
       QSKIP(qPrintable(QString("no small disk: mounting a tmpfs failed: ") + disk.why().c_str()));
     writeData("VERSION.TXT", "2018.2\r\n");
-    writeData("SP2019.TXT", goodYear(kind == "page" ? 2000 : 450));
+    writeData("SP2019.TXT", goodYear(page ? 2000 : 450));
     const auto before = snapshot(data());
     w_->start();
     Person person(*w_);
     person.newMessages();  // start-up finds no SP2017.TXT on the small disk
-    if (kind == "page") {
+    if (page) {
       person.typeMake("KESTRO");
       QVERIFY(person.press("B_YEAR") < kAnswerMs);
       QVERIFY(person.newMessages().startsWith("The report page could not be written. The file "));
