@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,19 @@ namespace {
 std::error_code lastError() {
   return {errno, std::generic_category()};
 }
+
+// Asks for huge pages under a large buffer before its first touch: on a virtual machine a
+// 300 MB year file otherwise spends most of its load in faults of small pages.
+void preferHugePages(std::string& buffer) {
+#ifdef MADV_HUGEPAGE
+  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const auto start = reinterpret_cast<std::uintptr_t>(buffer.data());
+  const std::uintptr_t begin = (start + page - 1) / page * page;
+  const std::uintptr_t end = (start + buffer.capacity()) / page * page;
+  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#endif
+}
+constexpr std::uintmax_t kHugePageWorth = std::uintmax_t{8} << 20;
 }  // namespace
 
 ReadResult readRegularFile(const fs::path& path, std::uintmax_t maxBytes, std::string& content) {
@@ -31,7 +45,10 @@ ReadResult readRegularFile(const fs::path& path, std::uintmax_t maxBytes, std::s
   } else if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
     result = ReadResult::TooLarge;
   } else {
-    content.resize(static_cast<std::size_t>(st.st_size));
+    const auto size = static_cast<std::size_t>(st.st_size);
+    content.reserve(size);
+    if (size >= kHugePageWorth) preferHugePages(content);
+    content.resize(size);
     std::size_t got = 0;
     while (got < content.size()) {
       const ssize_t n = ::read(fd, content.data() + got, content.size() - got);
