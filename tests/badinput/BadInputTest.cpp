@@ -15,7 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr auto kCannotRead = "Can not read specs for this year.";
 constexpr qint64 kAnswerMs = 1000;
 
 std::string goodYear(int records = 30) {
@@ -68,7 +67,8 @@ class BadInputTest : public QObject {
     QTest::addColumn<QString>("seen");        // messages of the whole session, in order
     QTest::addColumn<QString>("firstModel");  // the grid's first model once KESTRO is typed
     const QString cannot =
-        "Problem loading Specs file: SP2019.txt|" + QString(kCannotRead) + "|No Model selected.";
+        "Problem loading Specs file: SP2019.txt|Can not read specs for this year.|No Model "
+        "selected.";
     QTest::newRow("empty") << cannot << "";
     QTest::newRow("50 MB of random bytes") << cannot << "";
     QTest::newRow("<R> without </R>") << ""
