@@ -69,8 +69,8 @@ class SmallDisk {
   std::string why_;
 };
 
-inline std::string randomBytes(std::size_t n, unsigned seed = 7) {
-  std::mt19937 gen(seed);
+inline std::string randomBytes(std::size_t n, unsigned start = 7) {
+  std::mt19937 gen(start);
   std::string out(n, '\0');
   for (auto& c : out) c = static_cast<char>(gen());
   return out;
