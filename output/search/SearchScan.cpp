@@ -20,11 +20,20 @@ bool inRange(const Range& r, double v) {
   return !r.active || (r.from <= v && v <= r.to);
 }
 
+// F_PAD of a name, with a line break inside it written as blanks: the file's lines keep their
+// fixed columns whatever a year file holds.
+std::string nameColumn(std::string_view name, std::size_t width) {
+  std::string column = F_PAD(name, width);
+  std::replace_if(
+      column.begin(), column.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  return column;
+}
+
 void appendHitLine(std::string& out, std::string_view year, const YearRecord& record,
                    const std::array<double, 3>& values) {
   out.append(year).append(" ");
-  out.append(F_PAD(valueOr(record.make, "-1"), 30)).append(" ");
-  out.append(F_PAD(valueOr(record.model, "-1"), 40)).append("  ");
+  out.append(nameColumn(valueOr(record.make, "-1"), 30)).append(" ");
+  out.append(nameColumn(valueOr(record.model, "-1"), 40)).append("  ");
   out.append(F_PAD(formatOneDecimal(values[0]), 5)).append("  ");
   out.append(F_PAD(formatOneDecimal(values[1]), 5)).append("  ");
   // Every hit line ends in one blank before CR LF.

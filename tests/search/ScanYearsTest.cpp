@@ -116,18 +116,21 @@ TEST_F(ScanYears, values_in_both_units_with_unavailable_fields_and_missing_dimen
   EXPECT_EQ(scan({"", "", "", "", "-9", "-1"}).hits, 0);
 }
 
-TEST_F(ScanYears, missing_make_or_model_is_listed_as_minus_one_and_long_names_are_cut) {
+TEST_F(ScanYears, missing_make_or_model_is_minus_one_long_names_cut_line_breaks_blanked) {
   writeFile("SP1995.TXT", "<R><MO>NOMAKE</MO><DA>" + dims("265", "150", "148") + "</DA></R>" +
                               "<R><MA>NOMODEL</MA><DA>" + dims("265", "150", "148") + "</DA></R>" +
                               car("MAKE-WITH-A-VERY-LONG-NAME-THAT-GOES-ON",
-                                  "MODEL NAME THAT IS WELL OVER FORTY CHARACTERS LONG"));
+                                  "MODEL NAME THAT IS WELL OVER FORTY CHARACTERS LONG") +
+                              car("AL\r\nDER", "SE\nDAN\r"));
   const auto lines = linesOf(scan(kAllBlank).text);
-  ASSERT_EQ(lines.size(), 6u);
+  ASSERT_EQ(lines.size(), 7u);
   EXPECT_EQ(lines[1].substr(0, 78), "1995 -1" + blanks(28) + " NOMAKE" + blanks(34) + "  ");
   EXPECT_EQ(lines[2].substr(0, 78), "1995 NOMODEL" + blanks(23) + " -1" + blanks(38) + "  ");
   EXPECT_EQ(lines[3],
             "1995 MAKE-WITH-A-VERY-LONG-NAME-THA MODEL NAME THAT IS WELL OVER FORTY CHARA  "
             "265.0  150.0  148.0 ");
+  // A line break inside a name would break the fixed columns of the file.
+  EXPECT_EQ(lines[4].substr(0, 78), "1995 AL  DER" + blanks(23) + " SE DAN " + blanks(33) + "  ");
 }
 
 TEST_F(ScanYears, exactly_2000_hits_run_through_and_the_2001st_stops_the_scan) {
