@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only when some are missing.
 set -euo pipefail
-# The X server packages serve the mouse and installed-program tests; the last line the
-# Debian package (cpack, dpkg-shlibdeps) and the installed-program test.
+# The X server packages serve the mouse and installed-program tests; libclang-rt-14-dev the
+# sanitizers and libFuzzer of clang; the last line the Debian package (cpack,
+# dpkg-shlibdeps) and the installed-program test.
 packages=(build-essential cmake qt6-base-dev libgtest-dev libbenchmark-dev
-          clang-14 clang-format-14 fonts-dejavu-core fonts-liberation xvfb xauth xdotool
+          clang-14 libclang-rt-14-dev clang-format-14
+          fonts-dejavu-core fonts-liberation xvfb xauth xdotool
           dpkg-dev file desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do

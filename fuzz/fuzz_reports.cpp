@@ -1,0 +1,64 @@
+// The model, make and year report builders over arbitrary year data, in both unit systems
+// and both year layouts. Input: a pick byte, the year text, the version text, then the data.
+#include <string>
+#include <vector>
+
+#include "FuzzCheck.h"
+#include "MakeReport.h"
+#include "ModelReport.h"
+#include "PageCheck.h"
+#include "RowList.h"
+#include "YearReport.h"
+#include "YearWalk.h"
+
+namespace {
+
+void checkYearReport(std::string_view data, std::string_view year, std::string_view unit,
+                     bool compact) {
+  std::string page;
+  std::size_t pieces = 0;
+  const bool written = orv::writeYearReport(data, year, unit, compact, [&](std::string_view p) {
+    page += p;
+    ++pieces;
+    return true;
+  });
+  FUZZ_CHECK(written, "a year report whose pieces are all taken is complete");
+  orv::fuzz::checkPage(page);
+  // A sink that refuses a piece stops the report, which then says so.
+  std::size_t taken = 0;
+  const std::size_t refused = pieces / 2;
+  FUZZ_CHECK(!orv::writeYearReport(data, year, unit, compact,
+                                   [&](std::string_view) { return taken++ < refused; }),
+             "a refused piece fails the report");
+  FUZZ_CHECK(taken == refused + 1, "no piece follows the refused one");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+  orv::fuzz::FuzzInput in(bytes, size);
+  const std::uint8_t pick = in.byte();
+  const std::string_view year = in.part();
+  const std::string_view version = in.part();
+  const std::string_view data = in.rest();
+
+  const auto makes = orv::makeNames(data);
+  const std::string make = makes.empty() ? std::string(year) : makes[(pick & 0x3F) % makes.size()];
+  const auto rows = orv::rowList(data, make, "");
+  // A model of the row list, or one that is not there.
+  const std::string_view model =
+      rows.empty() ? std::string_view("X") : orv::gridModelName(rows[(pick & 0x3F) % rows.size()]);
+
+  // The pick byte also chooses the unit system and the year layout: one of each per input
+  // keeps the target fast.
+  const std::string_view unit = (pick & 0x40) ? "Imperial" : "Metric";
+  const bool compact = (pick & 0x80) != 0;
+  orv::fuzz::checkPage(orv::makeReportPage(year, make, rows, unit, version));
+  const std::string page = orv::modelReportPage(year, make, model, rows, unit, version);
+  orv::fuzz::checkPage(page);
+  const bool found = orv::reportedRecord(rows, model).has_value();
+  FUZZ_CHECK(found == (page.find("<CENTER><B>") != std::string::npos),
+             "the model page has a heading exactly when the model is found");
+  checkYearReport(data, year, unit, compact);
+  return 0;
+}
