@@ -171,7 +171,7 @@ pass
 
 xdotool key alt+l
 wait_for test -s "$report" || fail "no report page $report"
-grep -q "^file://$report\$" "$tmp/opened" || fail "the report page was not opened"
+wait_for grep -q "^file://$report\$" "$tmp/opened" || fail "the report page was not opened"
 no_message "after Legend"
 xdotool key alt+s
 search=$(window '^Wheelbase / Track Width Search$') || fail "no search window"
@@ -182,7 +182,7 @@ xdotool type --delay 20 260
 xdotool key Return
 wait_for grep -q 'Models found' "$data/REPORT.TXT" 2>/dev/null || fail "no REPORT.TXT"
 no_message "after the search"
-grep -q "^file://$data/REPORT.TXT\$" "$tmp/opened" || fail "REPORT.TXT was not opened"
+wait_for grep -q "^file://$data/REPORT.TXT\$" "$tmp/opened" || fail "REPORT.TXT was not opened"
 xdotool key Escape
 wait_for no_window '^Wheelbase' || fail "Escape did not close the search window"
 pass
