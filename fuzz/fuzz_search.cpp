@@ -16,7 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One private folder per fuzzing process, made on the first input, removed at the exit.
+// One private folder per fuzzing process, made on the first input in the temporary folder
+// (scripts/fuzz.sh points TMPDIR into its own work folder: libFuzzer may end without running
+// the destructor below).
 struct SearchFolder {
   SearchFolder() {
     std::string pattern = (fs::temp_directory_path() / "orvane-fuzz-XXXXXX").string();

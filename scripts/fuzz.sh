@@ -24,7 +24,7 @@ run() {
   mkdir -p "$work/$target/corpus" "$work/$target/findings"
   cp "fuzz/$target"/* "$work/$target/corpus/"
   # Findings are written into the work folder; the log keeps the final statistics line.
-  if build-fuzz/fuzz/"$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
+  if TMPDIR="$work/$target" build-fuzz/fuzz/"$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$work/$target/findings/" \
       "$work/$target/corpus" >"$work/$target/log" 2>&1; then
     echo "$target: $(grep -E '^#[0-9]+.*(DONE|cov)' "$work/$target/log" | tail -1)"
