@@ -50,6 +50,39 @@ inline const std::array<std::string, 15> kLegendRows{{
     "<td width=500>Weight distribution (Front/Rear)</td>\r\n",
 }};
 
+// kDa's values as each report shows them: the model report's fifteen, the make report's
+// seven upper and lower pairs, and the year report's value cells of one model.
+inline const std::vector<std::string> kModelMetric{
+    "95 cm",  "120 cm", "45 cm",  "60 cm",  "130 cm", "90 cm",   "110 cm", "480 cm",
+    "180 cm", "140 cm", "265 cm", "150 cm", "151 cm", "1360 kg", "55/45"};
+inline const std::vector<std::string> kModelImperial{
+    "37.4 in", "47.3 in", "17.7 in",  "23.6 in", "51.2 in", "35.5 in", "43.3 in", "189.1 in",
+    "70.9 in", "55.2 in", "104.4 in", "59.1 in", "59.5 in", "2992 lb", "55/45"};
+inline const std::vector<std::string> kPairsMetric{" 95", "265", "120", "480", " 45",
+                                                   "180", " 60", "140", "130", "1360",
+                                                   " 90", "150", "110", "151"};
+inline const std::vector<std::string> kPairsImperial{"37.4", "104.4", "47.3", "189.1", "17.7",
+                                                     "70.9", "23.6",  "55.2", "51.2",  "2992",
+                                                     "35.5", "59.1",  "43.3", "59.5"};
+inline const std::string kCompactMetric =
+    "<td>95</td><td>120</td><td>45</td><td>60</td><td>130</td><td>90</td><td>110</td><td>265</td>"
+    "<td>480</td><td>180</td><td>140</td><td>1360</td><td>150</td><td>151</td><td>55/45</td>"
+    "</tr>\r\n";
+inline const std::string kBoxedMetric =
+    "<td>&nbsp;95\r\n265</td><td>120\r\n480</td><td>&nbsp;45\r\n180</td><td>&nbsp;60\r\n140</td>"
+    "<td>130\r\n1360</td><td>&nbsp;90\r\n150</td><td>110\r\n151</td><td>55/45</td></tr>\r\n";
+inline const std::string kBoxedImperial =
+    "<td>37.4\r\n104.4</td><td>47.3\r\n189.1</td><td>17.7\r\n70.9</td><td>23.6\r\n55.2</td>"
+    "<td>51.2\r\n2992</td><td>35.5\r\n59.1</td><td>43.3\r\n59.5</td><td>55/45</td></tr>\r\n";
+
+// The legend page: a blank heading, the fifteen open rows and the odd table end.
+inline std::string legendPage() {
+  std::string page = head("ORV - Orvane - Legend") +
+                     "<CENTER><B>  </B></CENTER>\r\n<BR><BR>\r\n<table width=650 border=1>\r\n";
+  for (const auto& row : kLegendRows) page += row;
+  return page + "</table >\r\n<BR><BR>" + kEnd;
+}
+
 // The model report of one model: the heading, the fifteen values in legend order and what
 // follows "Measurements obtained in year: ".
 inline std::string modelPage(const std::string& heading, const std::vector<std::string>& values,

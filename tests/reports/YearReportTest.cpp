@@ -10,9 +10,7 @@
 namespace orv {
 namespace {
 
-// As the shared dimension string, but CW " 450": A " 95", B 120, C " 45", D " 60", E 130,
-// F " 90", G 110, OL 480, OW 180, OH 140, WB 265, TF 150, TR 151, CW " 450", WD "55/45".
-const std::string kDa = " 95120 45 60130 90110480180140265150151 45055/4564";
+using expected::kDa;
 
 std::string rec(const std::string& make, const std::string& model, const std::string& da) {
   std::string r = "<R><MA>" + make + "</MA><MO>" + model + "</MO>";
@@ -50,49 +48,35 @@ using expected::compactRow;
 const std::string kThreeMakes = "SP1995\r\n" + rec("ALDER", " Spey 2dr ", kDa) +
                                 rec("BIRCH", "Tay", kDa) + rec("ALDER", "Dee", "") + "\x1a";
 
-TEST(year_report, compact_metric_page_byte_for_byte) {
-  const std::string values =
-      "<td>95</td><td>120</td><td>45</td><td>60</td><td>130</td><td>90</td><td>110</td>"
-      "<td>265</td><td>480</td><td>180</td><td>140</td><td>450</td><td>150</td><td>151</td>"
-      "<td>55/45</td></tr>\r\n";
-  const std::string empty =
+// Both layouts in metric; orvane-cli's tests add the compact metric and boxed imperial pages.
+TEST(year_report, metric_pages_in_both_layouts_byte_for_byte) {
+  const std::string compactEmpty =
       "<td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td>"
       "<td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td>"
       "<td></td></tr>\r\n";
-  const auto pieces = run(kThreeMakes, "Metric", true);
-  EXPECT_EQ(pieces.size(), 5u);  // head, one per record, end
+  const std::string boxedEmpty =
+      "<td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td>"
+      "<td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>&nbsp;N/A</td></tr>\r\n";
+  EXPECT_EQ(run(kThreeMakes, "Metric", true).size(), 5u);  // head, one per record, end
+  const std::string& values = expected::kCompactMetric;
   EXPECT_EQ(page(kThreeMakes, "Metric", true),
             kCompact + compactHeader("ALDER") + compactRow("Spey 2dr") + values +
                 compactHeader("BIRCH") + compactRow("Tay") + values + compactHeader("ALDER") +
-                compactRow("Dee") + empty + kEnd);
-}
-
-TEST(year_report, boxed_metric_page_byte_for_byte) {
-  const std::string values =
-      "<td>&nbsp;95\r\n265</td><td>120\r\n480</td><td>&nbsp;45\r\n180</td>"
-      "<td>&nbsp;60\r\n140</td><td>130\r\n450</td><td>&nbsp;90\r\n150</td>"
-      "<td>110\r\n151</td><td>55/45</td></tr>\r\n";
-  const std::string empty =
-      "<td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td>"
-      "<td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>&nbsp;N/A</td></tr>\r\n";
+                compactRow("Dee") + compactEmpty + kEnd);
+  const std::string& boxed = expected::kBoxedMetric;
   EXPECT_EQ(page(kThreeMakes, "Metric", false),
-            kBoxed + boxedHeader("ALDER") + boxedRow("Spey 2dr") + values + boxedHeader("BIRCH") +
-                boxedRow("Tay") + values + boxedHeader("ALDER") + boxedRow("Dee") + empty + kEnd);
+            kBoxed + boxedHeader("ALDER") + boxedRow("Spey 2dr") + boxed + boxedHeader("BIRCH") +
+                boxedRow("Tay") + boxed + boxedHeader("ALDER") + boxedRow("Dee") + boxedEmpty +
+                kEnd);
 }
 
-TEST(year_report, imperial_pages_in_both_layouts) {
-  // Spey's string ends inside CW, leaving " 95" there: a weight (209 lb) beside A's " 95" cm,
-  // each converted its own way.
-  const std::string shortDa = kDa.substr(0, 39) + " 95";
-  EXPECT_EQ(page(rec("ALDER", "Spey", shortDa) + rec("ALDER", "Tay", kDa), "Imperial", true),
+TEST(year_report, short_strings_and_light_weights_in_imperial) {
+  // Spey's string ends inside CW, leaving " 95" there: a weight (209 lb), not a length.
+  EXPECT_EQ(page(rec("ALDER", "Spey", kDa.substr(0, 39) + " 95"), "Imperial", true),
             kCompact + compactHeader("ALDER") + compactRow("Spey") +
                 "<td>37.4</td><td>47.3</td><td>17.7</td><td>23.6</td><td>51.2</td><td>35.5</td>"
                 "<td>43.3</td><td>104.4</td><td>189.1</td><td>70.9</td><td>55.2</td>"
                 "<td>209</td><td>59.1</td><td>59.5</td><td></td></tr>\r\n" +
-                compactRow("Tay") +
-                "<td>37.4</td><td>47.3</td><td>17.7</td><td>23.6</td><td>51.2</td><td>35.5</td>"
-                "<td>43.3</td><td>104.4</td><td>189.1</td><td>70.9</td><td>55.2</td>"
-                "<td>990</td><td>59.1</td><td>59.5</td><td>55/45</td></tr>\r\n" +
                 kEnd);
   // A 4 kg weight reads "09": two characters, so it is padded in the boxed layout.
   const std::string light = kDa.substr(0, 39) + "   4" + kDa.substr(43);
@@ -104,23 +88,18 @@ TEST(year_report, imperial_pages_in_both_layouts) {
                 kEnd);
 }
 
-TEST(year_report, make_headers_for_odd_names) {
-  // A first make "XXX" gets no header; the make is not trimmed; a missing one reads "-1".
-  const std::string p =
-      page(rec("XXX", "One", "") + rec(" ALDER", "Two", "") + "<R><DA>" + kDa + "</DA></R>",
-           "Metric", true);
+// A first make "XXX" gets no header; the make is not trimmed; a missing one reads "-1"; blank
+// records are skipped and the models after them still listed.
+TEST(year_report, odd_make_names_and_blank_records) {
+  const std::string p = page(rec("XXX", "One", "") + rec(" ALDER", "Two", "") +
+                                 "<R>   </R><R></R><R>-1</R>" + rec(" ALDER", "Three", "") +
+                                 "<R><DA>" + kDa + "</DA></R>" + rec("BIRCH", "Dee", kDa),
+                             "Metric", true);
   EXPECT_TRUE(p.starts_with(kCompact + compactRow("One")));
-  EXPECT_NE(p.find(compactHeader(" ALDER") + compactRow("Two")), std::string::npos);
-  EXPECT_NE(p.find(compactHeader("-1") + compactRow("-1")), std::string::npos);
-}
-
-TEST(year_report, blank_record_is_skipped_and_later_models_are_still_listed) {
-  const std::string data = rec("ALDER", "Spey", kDa) + "<R>   </R><R></R><R>-1</R>" +
-                           rec("ALDER", "Tay", kDa) + rec("BIRCH", "Dee", kDa);
-  const std::string p = page(data, "Metric", true);
-  EXPECT_NE(p.find(compactRow("Spey")), std::string::npos);
-  EXPECT_NE(p.find(compactRow("Tay")), std::string::npos);
-  EXPECT_NE(p.find(compactHeader("BIRCH") + compactRow("Dee")), std::string::npos);
+  for (const std::string& part :
+       {compactHeader(" ALDER") + compactRow("Two"), compactRow("Three"),
+        compactHeader("-1") + compactRow("-1"), compactHeader("BIRCH") + compactRow("Dee")})
+    EXPECT_NE(p.find(part), std::string::npos) << part;
   EXPECT_TRUE(p.ends_with(kEnd));
 }
 
