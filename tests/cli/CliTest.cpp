@@ -30,45 +30,11 @@ class Cli : public CliProcess {
   }
 };
 
-// kDa's values as each report shows them.
-const std::vector<std::string> kModelMetric{"95 cm",  "120 cm", "45 cm",  "60 cm",   "130 cm",
-                                            "90 cm",  "110 cm", "480 cm", "180 cm",  "140 cm",
-                                            "265 cm", "150 cm", "151 cm", "1360 kg", "55/45"};
-const std::vector<std::string> kModelImperial{
-    "37.4 in", "47.3 in", "17.7 in",  "23.6 in", "51.2 in", "35.5 in", "43.3 in", "189.1 in",
-    "70.9 in", "55.2 in", "104.4 in", "59.1 in", "59.5 in", "2992 lb", "55/45"};
-const std::vector<std::string> kPairsMetric{" 95", "265", "120",  "480", " 45", "180", " 60",
-                                            "140", "130", "1360", " 90", "150", "110", "151"};
-const std::vector<std::string> kPairsImperial{"37.4", "104.4", "47.3", "189.1", "17.7",
-                                              "70.9", "23.6",  "55.2", "51.2",  "2992",
-                                              "35.5", "59.1",  "43.3", "59.5"};
-const std::string kCompactMetric =
-    "<td>95</td><td>120</td><td>45</td><td>60</td><td>130</td><td>90</td><td>110</td><td>265</td>"
-    "<td>480</td><td>180</td><td>140</td><td>1360</td><td>150</td><td>151</td><td>55/45</td>"
-    "</tr>\r\n";
-const std::string kCompactImperial =
-    "<td>37.4</td><td>47.3</td><td>17.7</td><td>23.6</td><td>51.2</td><td>35.5</td><td>43.3</td>"
-    "<td>104.4</td><td>189.1</td><td>70.9</td><td>55.2</td><td>2992</td><td>59.1</td>"
-    "<td>59.5</td><td>55/45</td></tr>\r\n";
-const std::string kBoxedMetric =
-    "<td>&nbsp;95\r\n265</td><td>120\r\n480</td><td>&nbsp;45\r\n180</td><td>&nbsp;60\r\n140</td>"
-    "<td>130\r\n1360</td><td>&nbsp;90\r\n150</td><td>110\r\n151</td><td>55/45</td></tr>\r\n";
-const std::string kBoxedImperial =
-    "<td>37.4\r\n104.4</td><td>47.3\r\n189.1</td><td>17.7\r\n70.9</td><td>23.6\r\n55.2</td>"
-    "<td>51.2\r\n2992</td><td>35.5\r\n59.1</td><td>43.3\r\n59.5</td><td>55/45</td></tr>\r\n";
-
 std::string yearPage(bool compact, const std::string& values) {
   const auto header = compact ? compactHeader : boxedHeader;
   const auto row = compact ? compactRow : boxedRow;
   return yearTop("1995", compact) + header("ALDER") + row("Spey 2dr") + values + row("Tay") +
          values + header("BIRCH") + row("Dee") + values + kYearEnd;
-}
-
-std::string legend() {
-  std::string page = head("ORV - Orvane - Legend") +
-                     "<CENTER><B>  </B></CENTER>\r\n<BR><BR>\r\n<table width=650 border=1>\r\n";
-  for (const auto& row : kLegendRows) page += row;
-  return page + "</table >\r\n<BR><BR>" + kEnd;
 }
 
 // The result file: header, the three models of 1995 with the given value columns, count.
@@ -88,7 +54,7 @@ TEST_F(Cli, pages_and_results_are_the_windows_byte_for_byte) {
     std::string out;
   };
   const Case cases[] = {
-      {{"report", "legend"}, legend()},
+      {{"report", "legend"}, legendPage()},
       {{"report", "history"},
        head("ORV - Orvane - Version History") + "2018.2 Orvane data<BR>" + kEnd},
       // The heading shows the make as confirmed and the model as the selected row shows it.
@@ -108,9 +74,6 @@ TEST_F(Cli, pages_and_results_are_the_windows_byte_for_byte) {
        makeTop("1995 ALDER") + makeRow("Spey 2dr", kPairsImperial, "55/45") +
            makeBottom("Imperial")},
       {{"report", "year", "--year", "1995"}, yearPage(true, kCompactMetric)},
-      {{"report", "year", "--year", "1995", "--units", "imperial"},
-       yearPage(true, kCompactImperial)},
-      {{"report", "year", "--year", "1995", "--layout", "boxed"}, yearPage(false, kBoxedMetric)},
       {{"report", "year", "--year", "1995", "--layout", "boxed", "--units", "imperial"},
        yearPage(false, kBoxedImperial)},
       {{"search", "--wb", "265", "265", "--tr", " 151", "151 "},
@@ -204,32 +167,20 @@ TEST_F(Cli, messages_go_to_standard_error_with_their_exit_status) {
   }
 }
 
-TEST_F(Cli, search_stops_after_2000_hits_and_still_writes_the_result) {
-  std::string line = "1995 ALDER" + std::string(25, ' ') + " Tay" + std::string(37, ' ') +
-                     "  265.0  150.0  151.0 \r\n";
-  std::string hits;
-  for (int i = 0; i < 1997; ++i) hits += line;  // with the three of the fixture: 2000
+// The boundary at exactly 2000 hits is the scan's (search tests).
+TEST_F(Cli, search_over_2000_hits_fails_and_still_writes_the_result) {
   std::string records;
-  for (int i = 0; i < 1997; ++i) records += rec("ALDER", "Tay");
+  for (int i = 0; i < 1999; ++i) records += rec("ALDER", "Tay");  // with the fixture's: 2002
   write("SP2000.TXT", records);
-  const auto header = "Year Make" + std::string(26, ' ') + " Model" + std::string(35, ' ') +
-                      "  WB     TWF    TWR\r\n";
-  auto r = run({"search"});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.out.size(), header.size() + 2000 * line.size() + 2 + 19);
-  EXPECT_TRUE(r.out.ends_with(line.replace(0, 4, "2000") + "\r\n2000 Models found\r\n"));
-
-  write("SP2001.TXT", rec("ALDER", "Tay") + rec("ALDER", "Tay"));
-  r = run({"search", "-o", "REPORT.TXT"});
+  const auto r = run({"search", "-o", "REPORT.TXT"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err,
             "The search returned over 2000 hits and has been automatically stopped.  Use smaller "
             "ranges and try again.\n");
-  const std::string result = readBytes(data_ / "REPORT.TXT");
-  EXPECT_TRUE(result.ends_with(line.replace(0, 4, "2001") + "\r\n2001 Models found\r\n"));
-  EXPECT_EQ(result.size(), header.size() + 2001 * line.size() + 2 + 19);
+  EXPECT_TRUE(readBytes(data_ / "REPORT.TXT")
+                  .ends_with("2000 ALDER" + std::string(25, ' ') + " Tay" + std::string(37, ' ') +
+                             "  265.0  150.0  151.0 \r\n\r\n2001 Models found\r\n"));
 }
 
 TEST_F(Cli, output_file_replaces_a_file_or_a_link_and_reports_a_folder_it_cannot_write) {
@@ -241,7 +192,7 @@ TEST_F(Cli, output_file_replaces_a_file_or_a_link_and_reports_a_folder_it_cannot
     EXPECT_EQ(r.status, 0) << name;
     EXPECT_EQ(r.out + r.err, "") << name;
     EXPECT_FALSE(fs::is_symlink(data_ / name)) << name;
-    EXPECT_EQ(readBytes(data_ / name), legend()) << name;
+    EXPECT_EQ(readBytes(data_ / name), legendPage()) << name;
   }
   EXPECT_EQ(readBytes(data_ / "target.txt"), "keep");
 
