@@ -18,7 +18,7 @@ class GridTest : public SpecsFixture {
   int row() { return w().state().currentRow; }
 };
 
-TEST_F(GridTest, CellsShowTwoValuesPerColumnInMetricAsStored) {
+TEST_F(GridTest, CellsShowTwoValuesPerColumnAsStoredOrConvertedWithTheFixedFactors) {
   writeData("VERSION.TXT", "2018.2");
   writeData("SP2019.TXT", record("ALDER", "RAVEN GT", dims(265, 1450, "55/45")));
   start(2019);
@@ -33,17 +33,12 @@ TEST_F(GridTest, CellsShowTwoValuesPerColumnInMetricAsStored) {
     EXPECT_EQ(model(r), "");
     EXPECT_EQ(cell(1, r), "");  // rows past the last record are wholly blank
   }
-}
-
-TEST_F(GridTest, ImperialConvertsWithTheFixedFactors) {
-  writeData("VERSION.TXT", "2018.2");
-  writeData("SP2019.TXT", record("ALDER", "RAVEN", dims(265, 1450, "60/40")));
   writeProgram("UNITS.TXT", "I");
   start(2019);
   chooseMake("ALDER");
   EXPECT_EQ(cell(1, 0), "37.4\r\n104.4");
   EXPECT_EQ(cell(5, 0), "47.3\r\n3190");
-  EXPECT_EQ(cell(8, 0), " \r\n60/40");
+  EXPECT_EQ(cell(8, 0), " \r\n55/45");
 }
 
 TEST_F(GridTest, MissingDimensionsShowNotAvailableAndAMissingModelBlanksTheRow) {

@@ -1,6 +1,6 @@
 // The report buttons on the main window: their preconditions, the page file and the viewer.
+// The search button is driven in the real window (app tests), with the unit choice handed on.
 #include "PageOutput.h"
-#include "SearchWindow.h"
 #include "SpecsFixture.h"
 
 namespace orv::testing {
@@ -16,12 +16,9 @@ class ReportButtonsTest : public SpecsFixture {
                                 record("BRISK", "X", dims(240)));
     start(2019);
   }
-  fs::path page() { return *pageFilePath(*places_); }
-  std::string pageText() {
-    std::ifstream in(page(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  void plantOldPage() { std::ofstream(page(), std::ios::binary) << "OLD PAGE"; }
+  fs::path page() { return *pageFilePath(places_); }
+  std::string pageText() { return test::readBytes(page()); }
+  void plantOldPage() { test::writeBytes(page(), "OLD PAGE"); }
 };
 
 TEST_F(ReportButtonsTest, PreconditionMessagesLeaveAnOldPageAndPutTheFocusWhereNeeded) {
@@ -34,7 +31,7 @@ TEST_F(ReportButtonsTest, PreconditionMessagesLeaveAnOldPageAndPutTheFocusWhereN
   replaceText(w().S_YEAR, "  ");
   clickButton(w().B_YEAR);
   EXPECT_EQ(focusName(), "S_YEAR");
-  fs::remove(places_->currentFolder() / "VERSION.TXT");
+  fs::remove(places_.currentFolder() / "VERSION.TXT");
   clickButton(w().B_HISTORY);
   EXPECT_EQ(focusName(), "B_HISTORY");
   EXPECT_EQ(desk_.messages(),
@@ -88,9 +85,9 @@ TEST_F(ReportButtonsTest, YearReportAsksForTheLayoutAndCancelWritesNothing) {
 }
 
 TEST_F(ReportButtonsTest, UnwritablePageIsReportedAndNothingOpens) {
-  fs::remove_all(places_->reportFolder());
-  fs::create_directories(places_->reportFolder());
-  fs::permissions(places_->reportFolder(), fs::perms::group_write, fs::perm_options::add);
+  fs::remove_all(places_.reportFolder());
+  fs::create_directories(places_.reportFolder());
+  fs::permissions(places_.reportFolder(), fs::perms::group_write, fs::perm_options::add);
   chooseMake("ALDER");
   focus(w().S_MAKE);
   clickButton(w().B_LEGEND);
@@ -107,28 +104,9 @@ TEST_F(ReportButtonsTest, HelpOpensTheGuideFromTheProgramFolderWithoutChecking) 
   clickButton(w().B_HELP);
   EXPECT_EQ(desk_.opened,
             std::vector<std::string>{
-                (places_->programFolder() / "ORV User Guide - Final March 2012.pdf").string()});
+                (places_.programFolder() / "ORV User Guide - Final March 2012.pdf").string()});
   EXPECT_TRUE(desk_.shown.empty());
   EXPECT_EQ(focusName(), "S_SCROLL2");
-}
-
-TEST_F(ReportButtonsTest, SearchOpensModallyWithTheUnitChoiceAndFocusesTheGridAfter) {
-  std::string unitCaption;
-  std::string focusInSearch;
-  desk_.whileModal = [&](form::Form& f) {
-    unitCaption = f.find("L_UNITS")->caption();
-    focusInSearch = f.focus() ? f.focus()->name() : "";
-    f.userClose();
-  };
-  replaceText(w().S_UNITS, "imperial");
-  clickButton(w().B_SEARCH);
-  EXPECT_EQ(desk_.modalForms, std::vector<std::string>{"F_SEARCH"});
-  EXPECT_EQ(unitCaption, "(inches)");
-  EXPECT_EQ(focusInSearch, "S_WB1");
-  EXPECT_EQ(focusName(), "S_SCROLL2");
-  w().S_UNITS->setText("Metric");
-  clickButton(w().B_SEARCH);
-  EXPECT_EQ(unitCaption, "(cm)");
 }
 
 }  // namespace

@@ -3,15 +3,14 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
 #include "DesktopRecorder.h"
 #include "SpecsWindow.h"
+#include "TempFolder.h"
 
 namespace orv::testing {
 
@@ -40,35 +39,25 @@ inline std::string manyRecords(const std::string& make, const std::string& prefi
 
 class SpecsFixture : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("orvane-main-test-" + std::to_string(::getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
+  SpecsFixture() {
     fs::create_directories(root_ / "data");
     fs::create_directories(root_ / "program");
-    places_ = std::make_unique<Places>(root_ / "data", root_ / "program", root_ / "report");
-  }
-  void TearDown() override {
-    window_.reset();
-    fs::remove_all(root_);
   }
 
   void writeData(const std::string& name, const std::string& content) {
-    std::ofstream(places_->currentFolder() / name, std::ios::binary) << content;
+    test::writeBytes(root_ / "data" / name, content);
   }
   void writeProgram(const std::string& name, const std::string& content) {
-    std::ofstream(places_->programFolder() / name, std::ios::binary) << content;
+    test::writeBytes(root_ / "program" / name, content);
   }
   std::string readProgram(const std::string& name) {
-    std::ifstream in(places_->programFolder() / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return test::readBytes(root_ / "program" / name);
   }
 
   // Loads the window (Form_Load) and activates it once (Form_Activate).
   SpecsWindow& start(int calendarYear = 2019) {
     window_ = std::make_unique<SpecsWindow>(SpecsEnvironment{
-        *places_, desk_.desktop(), [calendarYear] { return calendarYear; }, [this] { ++quits_; }});
+        places_, desk_.desktop(), [calendarYear] { return calendarYear; }, [this] { ++quits_; }});
     w().form().load();
     w().form().show();
     w().form().userActivate();
@@ -132,8 +121,8 @@ class SpecsFixture : public ::testing::Test {
     return f ? f->displayName() : "";
   }
 
-  fs::path root_;
-  std::unique_ptr<Places> places_;
+  test::TempFolder root_;
+  Places places_{root_ / "data", root_ / "program", root_ / "report"};
   DesktopRecorder desk_;
   std::unique_ptr<SpecsWindow> window_;
   int quits_ = 0;

@@ -1,6 +1,5 @@
-// Start-up, first activation and closing of the main window.
-#include <sys/stat.h>
-
+// Start-up, first activation and closing of the main window. That start-up makes the report
+// folder is proven by the report button tests, its mode by the core tests.
 #include "FileProcs.h"
 #include "SpecsFixture.h"
 
@@ -37,38 +36,34 @@ TEST_F(StartupTest, MissingFilesAreReportedWithTheNameAsBuilt) {
   EXPECT_EQ(w().state().yearData, "");
 }
 
-TEST_F(StartupTest, MissingVersionFileGivesAnEmptyYearListAndNoSelection) {
+TEST_F(StartupTest, MissingUnreadableOrOddVersionTextsGiveABoundedYearList) {
+  const struct {
+    const char* content;  // nullptr: no file; "": a file too large to read
+    const char* text;
+    const char* lastYear;
+    int years;
+  } cases[] = {{nullptr, "", "1", 0},
+               {"", "-1", "0", 0},  // stands for an unreadable file (root reads any mode)
+               {"abc", "abc", "1", 0},
+               {"9999.9", "9999.9", "10000", 9999 - 1971 + 1}};  // listed up to 9999 only
   writeData("SP2019.TXT", record("ALDER", "X", dims(250)));
-  start(2019);
-  EXPECT_EQ(w().state().versionText, "");
-  EXPECT_EQ(w().state().lastYear, "1");
-  EXPECT_EQ(w().S_YEAR->count(), 0);
-  EXPECT_EQ(w().form().caption(), "Orvane - Version ");
-  EXPECT_EQ(w().state().yearData, record("ALDER", "X", dims(250)));
-  EXPECT_TRUE(startup_.empty());
-}
-
-TEST_F(StartupTest, UnreadableVersionFileStartsWithoutYearsAndWithoutCrashing) {
-  // A file too large to read stands for one that cannot be read (root reads any mode).
-  writeData("VERSION.TXT", "");
-  fs::resize_file(places_->currentFolder() / "VERSION.TXT", kMaxReadBytes + 1);
-  start(2019);
-  EXPECT_EQ(w().state().versionText, "-1");
-  EXPECT_EQ(w().state().lastYear, "0");
-  EXPECT_EQ(w().S_YEAR->count(), 0);
-  EXPECT_EQ(w().form().caption(), "Orvane - Version -1");
-  EXPECT_EQ(startup_, std::vector<std::string>{"Problem loading Specs file: SP2019.txt"});
-}
-
-TEST_F(StartupTest, VersionTextWithoutAYearAndAbsurdYearsStayBounded) {
-  writeData("VERSION.TXT", "abc");
-  start(2019);
-  EXPECT_EQ(w().S_YEAR->count(), 0);
-  TearDown();
-  SetUp();
-  writeData("VERSION.TXT", "9999.9");  // last year 10000: listed up to 9999 only
-  start(2019);
-  EXPECT_EQ(w().S_YEAR->item(w().S_YEAR->count() - 1), "9999");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    fs::remove(places_.currentFolder() / "VERSION.TXT");
+    if (c.content) writeData("VERSION.TXT", c.content);
+    if (c.content && !*c.content)
+      fs::resize_file(places_.currentFolder() / "VERSION.TXT", kMaxReadBytes + 1);
+    start(2019);
+    EXPECT_EQ(w().state().versionText, c.text);
+    EXPECT_EQ(w().state().lastYear, c.lastYear);
+    ASSERT_EQ(w().S_YEAR->count(), c.years);
+    if (c.years > 0) {
+      EXPECT_EQ(w().S_YEAR->item(c.years - 1), "9999");
+    }
+    EXPECT_EQ(w().form().caption(), std::string("Orvane - Version ") + c.text);
+    EXPECT_EQ(w().state().yearData, record("ALDER", "X", dims(250)));
+    EXPECT_EQ(startup_.empty(), c.years == 0);  // the default year has no file
+  }
 }
 
 TEST_F(StartupTest, FirstActivationRestoresUnitsFocusesMakeAndFillsTheKeyboardReceiver) {
@@ -128,17 +123,9 @@ TEST_F(StartupTest, CloseBoxAndCloseButtonBothStoreTheUnitLetter) {
 TEST_F(StartupTest, ClosingIgnoresAnUnwritableUnitsFile) {
   writeData("VERSION.TXT", "2018.2");
   start(2019);
-  fs::remove_all(places_->programFolder());  // nowhere to write
+  fs::remove_all(places_.programFolder());  // nowhere to write
   w().form().userClose();
   EXPECT_FALSE(w().form().loaded());
-}
-
-TEST_F(StartupTest, ReportFolderIsCreatedPrivate) {
-  start(2019);
-  struct stat st {};
-  ASSERT_EQ(::lstat(places_->reportFolder().c_str(), &st), 0);
-  EXPECT_TRUE(S_ISDIR(st.st_mode));
-  EXPECT_EQ(st.st_mode & 0777, 0700u);
 }
 
 }  // namespace
