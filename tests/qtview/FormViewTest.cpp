@@ -1,59 +1,25 @@
 // The view builds the designed window, keeps it in step with the model, and hands a
 // person's input on the real widgets to the model in the order the window logic relies on.
-#include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QTextEdit>
-#include <QTimer>
-#include <QtTest>
-#include <algorithm>
-#include <memory>
 
-#include "FormView.h"
-#include "QtDesktop.h"
-#include "TestForm.h"
+#include "ViewFixture.h"
 
-using orv::qt::FormView;
-using Log = std::vector<std::string>;
-
-class FormViewTest : public QObject {
+class FormViewTest : public ViewFixture {
   Q_OBJECT
 
-  std::unique_ptr<orv::testing::TestForm> t_;
-  std::unique_ptr<FormView> view_;
-  orv::qt::QtDesktop desktop_;
-
-  QWidget* widget(const char* name, int index = -1) { return view_->widget(name, index); }
-  QComboBox* combo(const char* name) { return qobject_cast<QComboBox*>(widget(name)); }
-  long count(const std::string& entry) { return std::count(t_->log.begin(), t_->log.end(), entry); }
   void key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QTest::keyClick(QApplication::focusWidget(), key, mods);
   }
-  void focusModel(orv::form::Control& c) {
-    c.setFocus();
-    view_->flush();
-  }
 
  private slots:
-  void init() {
-    t_ = std::make_unique<orv::testing::TestForm>();
-    view_ = std::make_unique<FormView>(t_->form);
-    t_->form.show();
-    view_->flush();
-    // Keyboard tests need the active window, or the keys go nowhere.
-    QVERIFY(QTest::qWaitForWindowActive(view_.get()));
-  }
-  void cleanup() {
-    view_.reset();
-    t_.reset();
-  }
+  void init() { QVERIFY(showForm()); }
+  void cleanup() { dropForm(); }
 
   void controlsStandAtTheirDesignedPixels() {
     QCOMPARE(view_->size(), QSize(400, 300));
@@ -214,12 +180,8 @@ class FormViewTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), widget("S_KIND"));
   }
 
-  void aClickedButtonHasTheFocusBeforeItsClickAndTheReceiverGetsTheKeys() {
-    focusModel(t_->S_NAME);
-    t_->log.clear();
-    QTest::mouseClick(widget("B_GO"), Qt::LeftButton);
-    QCOMPARE(t_->log, (Log{"LostFocus S_NAME", "Click B_GO"}));
-    // The hidden receiver gets the navigation keys with their shift state.
+  // A clicked button's order of events is the mouse suite's.
+  void theHiddenReceiverGetsTheNavigationKeysWithTheirShiftState() {
     focusModel(t_->S_SINK);
     t_->log.clear();
     key(Qt::Key_PageDown);
@@ -236,17 +198,11 @@ class FormViewTest : public QObject {
       t_->S_NAME.setFocus();
     };
     focusModel(t_->S_NAME);
-    // A person answers every message box that comes up.
     int boxes = 0;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, [&] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        ++boxes;
-        QCOMPARE(box->text(), QString("Please enter a name."));
-        box->button(QMessageBox::Ok)->click();
-      }
+    answerMessageBoxes([&](QMessageBox* box) {
+      ++boxes;
+      QCOMPARE(box->text(), QString("Please enter a name."));
     });
-    answer.start(20);
     QTest::mouseClick(widget("S_KIND"), Qt::LeftButton);
     QTest::qWait(400);
     QCOMPARE(boxes, 1);
