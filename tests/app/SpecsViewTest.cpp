@@ -1,5 +1,5 @@
-// The real main window, offscreen: start-up, access keys, closing, one full session of a
-// person choosing and reading, and the search window opened from it.
+// The real main window, offscreen: one full session of a person starting it, choosing and
+// reading, and the search window opened from it.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
@@ -54,41 +54,22 @@ class SpecsViewTest : public QObject {
   }
   void cleanup() { w_.reset(); }
 
-  void startUpShowsTheDesignedWindowWithTheFocusOnTheMakeBox() {
+  // Closing and its unit file are the main-window tests' (model) and the view tests' (close box).
+  void aFullSession() {
     QCOMPARE(w_->view().windowTitle(), QString("Orvane - Version 2018.2"));
     QCOMPARE(w_->view().size(), QSize(799, 633));
     QCOMPARE(focusName(), QString("S_MAKE"));
     QVERIFY(w_->desktop().messages.isEmpty());
     QCOMPARE(widget<QComboBox>("S_YEAR")->currentText(), QString("2019"));
     QVERIFY(!widget<QScrollBar>("S_SCROLL")->isVisible());
-  }
 
-  void accessKeysMoveTheFocus() {
     QTest::keyClick(&w_->view(), Qt::Key_R, Qt::AltModifier);
     QTRY_COMPARE(focusName(), QString("S_YEAR"));
-    QCOMPARE(w_->specs().form().focus(), w_->specs().S_YEAR);
     QTest::keyClick(&w_->view(), Qt::Key_U, Qt::AltModifier);
     QTRY_COMPARE(focusName(), QString("S_UNITS"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // the combo boxes only
     QCOMPARE(w_->specs().form().focus(), w_->specs().S_YEAR);
     QCOMPARE(focusName(), QString("S_YEAR"));
-  }
-
-  void theCloseBoxStoresTheUnitLetter() {
-    pickFromList(widget<QComboBox>("S_UNITS"), "Imperial");
-    w_->view().close();
-    QCOMPARE(w_->read(w_->root / "program" / "UNITS.TXT"), std::string("I"));
-    QVERIFY(!w_->specs().form().loaded());
-    QCOMPARE(w_->quits, 0);
-  }
-
-  void theCloseButtonStoresTheUnitLetterAndEndsTheProgram() {
-    QTest::mouseClick(widget<QPushButton>("B_CLOSE"), Qt::LeftButton);
-    QTRY_COMPARE(w_->quits, 1);
-    QCOMPARE(w_->read(w_->root / "program" / "UNITS.TXT"), std::string("M"));
-  }
-
-  void aFullSession() {
     pickFromList(widget<QComboBox>("S_YEAR"), "2018");
     QCOMPARE(w_->specs().S_YEAR->text(), std::string("2018"));
 
