@@ -56,13 +56,6 @@ TEST_F(FileProcs, ReadFileAnswersEveryByteOrEmptyOrMinusOne) {
   for (const auto& [name, expected] : cases) EXPECT_EQ(F_READFILE(places_, name), expected) << name;
 }
 
-TEST_F(FileProcs, ReadFileAnswersMinusOneForAnUnreadableFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root reads a file without read permission";
-  writeBytes(current("SP1990.TXT"), "data");
-  fs::permissions(current("SP1990.TXT"), fs::perms::none);
-  EXPECT_EQ(F_READFILE(places_, "SP1990.TXT"), "-1");
-}
-
 TEST_F(FileProcs, KillFileDeletesOnlyTheFileWhoseUpperCasedNameMatches) {
   writeBytes(current("Report.txt"), "old");
   fs::create_directory(current("sub"));

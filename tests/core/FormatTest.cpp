@@ -17,17 +17,11 @@ TEST(Format, ShowsTheStoredValueInTheChosenUnits) {
     const char* units;
     const char* expected;
   };
+  // The usual values ("95 cm", "37.4 in", "2992 lb", "09", " 95") are in the report pages and
+  // the grid; these are the ones no page shows.
   const Case cases[] = {
-      {"  95", kCmToInches, kNoUnit, "Metric", "  95"},  // metric kind 0 keeps the blanks
-      {"  95", kCmToInches, kLength, "Metric", "95 cm"},
-      {"1360", kKgToPounds, kWeight, "Metric", "1360 kg"},
       {" x ", kCmToInches, kLength, "Metric", "x cm"},
       {"n/a", kCmToInches, kNoUnit, "Metric", "n/a"},
-      {" 95", kCmToInches, kNoUnit, "Imperial", "37.4"},
-      {" 95", kCmToInches, kLength, "Imperial", "37.4 in"},
-      {"1360", kKgToPounds, kNoUnit, "Imperial", "2992"},
-      {"   4", kKgToPounds, kNoUnit, "Imperial", "09"},
-      {"1360", kKgToPounds, kWeight, "Imperial", "2992 lb"},
       {"1360", kKgToPounds, kLength, "Imperial", "2992 in"},  // the pattern follows the factor
       {"-10", kCmToInches, kNoUnit, "Imperial", "-3.9"},
       {"abc", kCmToInches, kNoUnit, "Imperial", "0.0"},
