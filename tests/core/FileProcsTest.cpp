@@ -30,70 +30,53 @@ class FileProcs : public ::testing::Test {
   Places places_;
 };
 
+// Folders, pipes and devices read as missing files; hidden files, names with a folder part
+// and case-insensitive near matches do not count; loops and oversized files fail.
 TEST_F(FileProcs, ReadFileAnswersEveryByteOrEmptyOrMinusOne) {
   std::string bytes = "\r\n\t\r\r\n\n";
   for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
   writeBytes(current("Sp1995.txt"), bytes);
   writeBytes(current("SP1996.TXT"), "upper");
   writeBytes(current("sp1996.txt"), "lower");
-  writeBytes(current("EMPTY.TXT"), "");
   writeBytes(current(".HIDDEN.TXT"), "secret");
+  writeBytes(root_ / "OUTSIDE.TXT", "outside");
   fs::create_directory(current("SP1999.TXT"));
   ASSERT_EQ(::mkfifo(current("SP2000.TXT").c_str(), 0600), 0);  // without a writer: no hang
+  fs::create_symlink("/dev/zero", current("ZERO.TXT"));
   fs::create_symlink("LOOP.TXT", current("LOOP.TXT"));
-  writeBytes(root_ / "OUTSIDE.TXT", "outside");
-  const std::pair<std::string, std::string> cases[] = {{"SP1995.TXT", bytes},
-                                                       {"sp1996.txt", "lower"},
-                                                       {"SP1996.TXT", "upper"},
-                                                       {"MISSING.TXT", ""},
-                                                       {"EMPTY.TXT", ""},
-                                                       {".HIDDEN.TXT", ""},
-                                                       {"SP1999.TXT", ""},
-                                                       {"SP2000.TXT", ""},
-                                                       {"../OUTSIDE.TXT", ""},
-                                                       {"LOOP.TXT", "-1"},
-                                                       {std::string(300, 'A'), "-1"}};
+  writeBytes(current("HUGE.TXT"), "");
+  fs::resize_file(current("HUGE.TXT"), kMaxReadBytes + 1);  // sparse: no disk space taken
+  const std::pair<std::string, std::string> cases[] = {
+      {"SP1995.TXT", bytes}, {"sp1996.txt", "lower"}, {"SP1996.TXT", "upper"},
+      {"MISSING.TXT", ""},   {".HIDDEN.TXT", ""},     {"SP1999.TXT", ""},
+      {"SP2000.TXT", ""},    {"ZERO.TXT", ""},        {"../OUTSIDE.TXT", ""},
+      {"LOOP.TXT", "-1"},    {"HUGE.TXT", "-1"},      {std::string(300, 'A'), "-1"}};
   for (const auto& [name, expected] : cases) EXPECT_EQ(F_READFILE(places_, name), expected) << name;
 }
 
 TEST_F(FileProcs, KillFileDeletesOnlyTheFileWhoseUpperCasedNameMatches) {
   writeBytes(current("Report.txt"), "old");
-  fs::create_directory(current("sub"));
-  writeBytes(current("sub") / "REPORT.TXT", "keep");
   fs::create_directory(current("FOLDER.TXT"));
-  for (const char* name : {"report.txt", "Report.txt", "sub\\REPORT.TXT", "sub/REPORT.TXT",
-                           "FOLDER.TXT", "MISSING.TXT"})
+  for (const char* name : {"report.txt", "Report.txt", "sub/REPORT.TXT", "FOLDER.TXT"})
     EXPECT_TRUE(F_KILLFILE(places_, name)) << name;
-  EXPECT_TRUE(fs::exists(current("Report.txt")));
-  EXPECT_TRUE(fs::exists(current("sub") / "REPORT.TXT"));
-  EXPECT_TRUE(fs::is_directory(current("FOLDER.TXT")));
+  EXPECT_TRUE(fs::exists(current("Report.txt")) && fs::is_directory(current("FOLDER.TXT")));
   EXPECT_TRUE(F_KILLFILE(places_, "  REPORT.TXT "));
   EXPECT_FALSE(fs::exists(current("Report.txt")));
 }
 
-TEST_F(FileProcs, MakePathCreatesTheReportFolderPrivatelyAndEveryLevelEndingWithABackslash) {
+TEST_F(FileProcs, MakePathCreatesEveryLevelEndingWithABackslashOnlyInsideTheReportFolder) {
   EXPECT_TRUE(F_MAKEPATH(places_, "C:\\TEMP\\A\\B"));
   struct stat st {};
   ASSERT_EQ(::lstat(report_.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777, 0700u);
-  EXPECT_EQ(reportProblem(), "");
+  EXPECT_EQ(st.st_mode & 07777, 0700u);  // created private
   EXPECT_TRUE(fs::is_directory(report_ / "A"));
   EXPECT_FALSE(fs::exists(report_ / "A" / "B"));
-  EXPECT_TRUE(F_MAKEPATH(places_, "C:\\TEMP\\A\\B\\"));
-  EXPECT_TRUE(fs::is_directory(report_ / "A" / "B"));
-}
-
-TEST_F(FileProcs, NothingIsCreatedOrMappedOutsideTheReportFolder) {
-  for (const char* path : {"D:\\OTHER\\", "C:\\TEMP\\..\\ESCAPE\\", "x"})
+  for (const char* path : {"D:\\OTHER\\", "C:\\TEMP\\..\\ESCAPE\\"})
     EXPECT_TRUE(F_MAKEPATH(places_, path)) << path;
-  EXPECT_FALSE(fs::exists(root_ / "ESCAPE"));
-  EXPECT_FALSE(fs::exists(root_ / "OTHER"));
+  EXPECT_FALSE(fs::exists(root_ / "ESCAPE") || fs::exists(root_ / "OTHER"));
   EXPECT_FALSE(F_MAKEDIR(places_, "c:\\temp\\"));  // always false, even when it worked
-  EXPECT_TRUE(fs::is_directory(report_));
-  EXPECT_FALSE(fs::exists(report_ / "ESCAPE"));
   EXPECT_EQ(places_.mapFixedPath("C:\\TEMP\\A\\\\B"), report_ / "A" / "B");
-  for (const char* path :
-       {"C:\\TEMP\\.\\x", "C:\\TEMP\\a/b", "C:\\TEMPX\\", "D:\\TEMP\\", "C:\\TEMP", ""})
+  for (const char* path : {"C:\\TEMP\\.\\x", "C:\\TEMP\\a/b", "C:\\TEMPX\\", "D:\\TEMP\\"})
     EXPECT_FALSE(places_.mapFixedPath(path).has_value()) << path;
 }
 
@@ -108,41 +91,26 @@ TEST_F(FileProcs, ReportFolderIsRefusedUnlessAPrivateFolderOfThisUser) {
   EXPECT_NE(reportProblem().find("symbolic link"), std::string::npos);
   fs::remove(report_);
   fs::create_directory(report_);
-  for (mode_t mode : {0770, 0702}) {
-    ASSERT_EQ(::chmod(report_.c_str(), mode), 0);
-    EXPECT_NE(reportProblem().find("written by other users"), std::string::npos) << mode;
-  }
+  ASSERT_EQ(::chmod(report_.c_str(), 0702), 0);
+  EXPECT_NE(reportProblem().find("written by other users"), std::string::npos);
   ASSERT_EQ(::chmod(report_.c_str(), 0755), 0);
   EXPECT_EQ(reportProblem(), "");
-}
-
-TEST_F(FileProcs, ReportFolderIsRefusedWhenItBelongsToAnotherUser) {
   const passwd* nobody = ::getpwnam("nobody");
-  if (::geteuid() != 0 || nobody == nullptr) GTEST_SKIP() << "needs root to give a folder away";
-  fs::create_directory(report_);
+  if (::geteuid() != 0 || nobody == nullptr) return;  // only root can give a folder away
   ASSERT_EQ(::chown(report_.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
   EXPECT_NE(reportProblem().find("another user"), std::string::npos);
 }
 
 TEST(UnitFolder, ProgramFolderWhileWritableElseTheUsersConfigurationFolder) {
-  const struct {
-    const char* name;
-    bool writable;
-    const char* xdgConfigHome;
-    const char* home;
-    fs::path expected;
-  } cases[] = {
-      {"build folder", true, "/xdg", "/home/u", "/opt/orv"},
-      {"installed, XDG_CONFIG_HOME set", false, "/xdg", "/home/u", "/xdg/orvane"},
-      {"installed, no XDG_CONFIG_HOME", false, "", "/home/u", "/home/u/.config/orvane"},
-      {"installed, relative XDG_CONFIG_HOME", false, "cfg", "/home/u", "/home/u/.config/orvane"},
-      {"installed, no home at all", false, "", "", "/opt/orv"},
-      {"installed, relative home", false, "", "home", "/opt/orv"},
+  // Writable, XDG_CONFIG_HOME, HOME, expected; relative settings count as unset.
+  const std::tuple<bool, const char*, const char*, fs::path> cases[] = {
+      {true, "/xdg", "/home/u", "/opt/orv"},
+      {false, "/xdg", "/home/u", "/xdg/orvane"},
+      {false, "cfg", "/home/u", "/home/u/.config/orvane"},
+      {false, "", "home", "/opt/orv"},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(Places::unitFolderFor("/opt/orv", c.writable, c.xdgConfigHome, c.home), c.expected)
-        << c.name;
-  EXPECT_EQ(Places("/d", "/p", "/r").unitFile(), fs::path("/p/UNITS.TXT"));
+  for (const auto& [writable, xdg, home, expected] : cases)
+    EXPECT_EQ(Places::unitFolderFor("/opt/orv", writable, xdg, home), expected) << xdg << home;
 }
 
 }  // namespace

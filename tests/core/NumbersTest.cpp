@@ -1,48 +1,70 @@
-// Numeric reading of stored and typed texts, and the fixed number patterns.
+// Numeric reading of stored and typed texts, the fixed number patterns, F_FORMAT and the
+// last year of the version text.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
+#include "Format.h"
 #include "Numbers.h"
+#include "SharedState.h"
 
 namespace orv {
 namespace {
 
+// Plain decimal numbers read as strtod reads them (fuzz/fuzz_numbers.cpp); these are the
+// texts with blanks inside, other exponent letters or trailing junk.
 TEST(NumericReading, TakesTheLeadingNumberSkippingBlanks) {
   const std::pair<const char*, double> cases[] = {
-      {"95", 95},     {"  95", 95},     {"9 5", 95},   {"1 2 . 5", 12.5}, {"\t42", 42},
-      {"- 12", -12},  {"+7", 7},        {"-1", -1},    {".5", 0.5},       {"+.5", 0.5},
-      {"1.5E2", 150}, {"1.5e-1", 0.15}, {"2D3", 2000}, {"1e", 1},         {"1e+", 1},
-      {"E5", 0},      {"N/A", 0},       {"", 0},       {"   ", 0},        {"12abc", 12},
-      {"1.2.3", 1.2}, {"1,5", 1},       {"--5", 0},    {"53/47", 53},     {"1e999", 0},
+      {"9 5", 95}, {"1 2 . 5", 12.5}, {"- 12", -12},  {"2D3", 2000}, {"1e+", 1}, {"E5", 0},
+      {"N/A", 0},  {"12abc", 12},     {"1.2.3", 1.2}, {"1,5", 1},    {"--5", 0}, {"1e999", 0},
   };
   for (const auto& [text, expected] : cases)
     EXPECT_DOUBLE_EQ(numericReading(text), expected) << "\"" << text << "\"";
-}
-
-TEST(IsDecimalNumber, AcceptsOneWholeNumberWithBlanksAround) {
-  for (const char* yes : {" 12 ", "1.5E2", "1e+5", "+.5", "-3", "5."})
-    EXPECT_TRUE(isDecimalNumber(yes)) << yes;
-  for (const char* no : {"1.2.3", "", "   ", "abc", ".", "-", "1e", "12 3", "12a", "1,5", "+-1"})
+  for (const char* no : {"1.2.3", "   ", ".", "1e", "12 3", "1,5", "+-1"})
     EXPECT_FALSE(isDecimalNumber(no)) << no;
 }
 
 // 1.15 and 2.25 are stored a little below or above the decimal they stand for; they must
 // round like the decimal, halves away from zero.
 TEST(NumberPatterns, RoundHalvesAwayFromZero) {
-  const std::pair<double, const char*> oneDecimal[] = {
-      {37.43, "37.4"},        {0.394, "0.4"},  {1.15, "1.2"},
-      {2.25, "2.3"},          {0.05, "0.1"},   {0, "0.0"},
-      {-1.15, "-1.2"},        {-3.94, "-3.9"}, {95 * 0.394, "37.4"},
-      {123456.78, "123456.8"}};
-  for (const auto& [value, expected] : oneDecimal)
-    EXPECT_EQ(formatOneDecimal(value), expected) << value;
-  const std::pair<double, const char*> wholeTwoDigits[] = {
-      {4 * 2.2, "09"}, {4, "04"},   {1360 * 2.2, "2992"}, {0, "00"},          {2.5, "03"},
-      {0.49, "00"},    {-4, "-04"}, {-2.5, "-03"},        {12345.5, "12346"}, {1000000, "1000000"}};
-  for (const auto& [value, expected] : wholeTwoDigits)
-    EXPECT_EQ(formatWholeTwoDigits(value), expected) << value;
+  const std::tuple<double, const char*, const char*> cases[] = {
+      {1.15, "1.2", "01"},    {2.25, "2.3", "02"},
+      {-1.15, "-1.2", "-01"}, {0.05, "0.1", "00"},
+      {2.5, "2.5", "03"},     {-2.5, "-2.5", "-03"},
+      {4 * 2.2, "8.8", "09"}, {12345.5, "12345.5", "12346"},
+  };
+  for (const auto& [value, oneDecimal, wholeTwoDigits] : cases) {
+    EXPECT_EQ(formatOneDecimal(value), oneDecimal) << value;
+    EXPECT_EQ(formatWholeTwoDigits(value), wholeTwoDigits) << value;
+  }
+}
+
+// The usual values ("95 cm", "37.4 in", "2992 lb", "09", " 95") are in the report pages and
+// the grid, and fuzz/fuzz_numbers.cpp checks N/A and the patterns; these are the odd ones.
+TEST(Format, ShowsTheStoredValueInTheChosenUnits) {
+  const std::tuple<const char*, double, int, const char*, const char*> cases[] = {
+      {" x ", kCmToInches, kLength, "Metric", "x cm"},
+      {"1360", kKgToPounds, kLength, "Imperial", "2992 in"},  // the pattern follows the factor
+      {"-10", kCmToInches, kNoUnit, "Imperial", "-3.9"},
+      {"abc", kCmToInches, kNoUnit, "Imperial", "0.0"},
+      {"n/a", kKgToPounds, kNoUnit, "Imperial", "00"},
+      {" 95", kCmToInches, kNoUnit, "Mxyz", " 95"},  // a unit text starting with M is metric
+      {" 95", kCmToInches, kNoUnit, " Metric", " 95"},
+      {" 95", kCmToInches, kNoUnit, "", "37.4"},
+  };
+  for (const auto& [value, factor, kind, units, expected] : cases)
+    EXPECT_EQ(F_FORMAT(value, factor, kind, units), expected) << value << " " << units;
+}
+
+TEST(LastYear, IsTheLeadingNumberOfTheFirstFourCharactersPlusOne) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"2018.1", "2019"},       {"", "1"}, {"-1", "0"}, {"abc", "1"},
+      {" 2018x", "202"},         // only " 201" is read
+      {"9E99xx", "1000000001"},  // a huge reading stays a number the window can parse
+      {"-9E9", "-999999999"}};
+  for (const auto& [version, expected] : cases) EXPECT_EQ(lastYearOf(version), expected) << version;
 }
 
 }  // namespace
