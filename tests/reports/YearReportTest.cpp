@@ -29,9 +29,10 @@ std::vector<std::string> run(const std::string& data, const char* units, bool co
   return pieces;
 }
 
-std::string page(const std::string& data, const char* units, bool compact) {
+std::string page(const std::string& data, const char* units, bool compact,
+                 const char* year = "1995 ") {
   std::string all;
-  for (const auto& p : run(data, units, compact)) all += p;
+  for (const auto& p : run(data, units, compact, year)) all += p;
   return all;
 }
 
@@ -48,26 +49,25 @@ using expected::compactRow;
 const std::string kThreeMakes = "SP1995\r\n" + rec("ALDER", " Spey 2dr ", kDa) +
                                 rec("BIRCH", "Tay", kDa) + rec("ALDER", "Dee", "") + "\x1a";
 
-// Both layouts in metric; orvane-cli's tests add the compact metric and boxed imperial pages.
-TEST(year_report, metric_pages_in_both_layouts_byte_for_byte) {
-  const std::string compactEmpty =
+// The compact metric page; orvane-cli's tests have the compact metric and boxed imperial
+// pages of plain data, the short-strings test the other two layouts.
+TEST(year_report, a_make_that_comes_back_and_a_record_without_dimensions) {
+  const std::string empty =
       "<td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td>"
       "<td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td><td>N/A</td>"
       "<td></td></tr>\r\n";
-  const std::string boxedEmpty =
-      "<td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td>"
-      "<td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>&nbsp;N/A</td></tr>\r\n";
   EXPECT_EQ(run(kThreeMakes, "Metric", true).size(), 5u);  // head, one per record, end
   const std::string& values = expected::kCompactMetric;
   EXPECT_EQ(page(kThreeMakes, "Metric", true),
             kCompact + compactHeader("ALDER") + compactRow("Spey 2dr") + values +
                 compactHeader("BIRCH") + compactRow("Tay") + values + compactHeader("ALDER") +
-                compactRow("Dee") + compactEmpty + kEnd);
-  const std::string& boxed = expected::kBoxedMetric;
-  EXPECT_EQ(page(kThreeMakes, "Metric", false),
-            kBoxed + boxedHeader("ALDER") + boxedRow("Spey 2dr") + boxed + boxedHeader("BIRCH") +
-                boxedRow("Tay") + boxed + boxedHeader("ALDER") + boxedRow("Dee") + boxedEmpty +
-                kEnd);
+                compactRow("Dee") + empty + kEnd);
+  EXPECT_TRUE(page(kThreeMakes, "Metric", false)
+                  .ends_with(boxedRow("Dee") +
+                             "<td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A"
+                             "</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td><td>N/A\r\nN/A</td>"
+                             "<td>N/A\r\nN/A</td><td>&nbsp;N/A</td></tr>\r\n" +
+                             kEnd));
 }
 
 TEST(year_report, short_strings_and_light_weights_in_imperial) {
@@ -103,11 +103,10 @@ TEST(year_report, odd_make_names_and_blank_records) {
   EXPECT_TRUE(p.ends_with(kEnd));
 }
 
+// A record that is never closed ends the walk; nothing starts over from the beginning.
 TEST(year_report, walk_ends_at_a_record_that_is_never_closed) {
   const std::pair<std::string, std::size_t> cases[] = {
       {"", 2},
-      {"SP1995 nothing here", 2},
-      {"<R>", 2},
       {"</R></R>", 2},
       {rec("ALDER", "Spey", kDa) + "<R><MA>BIRCH</MA>", 3},
       {std::string("\0<R\xff</R>\0<R>", 12), 2},
@@ -117,7 +116,6 @@ TEST(year_report, walk_ends_at_a_record_that_is_never_closed) {
     EXPECT_EQ(got.size(), pieces) << data;
     EXPECT_EQ(got.back(), kEnd) << data;
   }
-  EXPECT_EQ(page("", "Metric", true), kCompact + kEnd);
 }
 
 TEST(year_report, stops_when_the_sink_refuses_a_piece) {
@@ -129,12 +127,11 @@ TEST(year_report, stops_when_the_sink_refuses_a_piece) {
 
 TEST(year_report, data_text_is_escaped) {
   const std::string da = "<5>" + kDa.substr(3, 40) + "5&5\"5";
-  std::string p;
-  for (const auto& piece : run(rec("A&W", "Tay <GT>", da), "Metric", false, "<1995>")) p += piece;
-  EXPECT_TRUE(p.starts_with(expected::head("ORV - Orvane - Year: &lt;1995&gt;")));
-  EXPECT_NE(
-      p.find(boxedHeader("A&amp;W") + boxedRow("Tay &lt;GT&gt;") + "<td>&lt;5&gt;\r\n265</td>"),
-      std::string::npos);
+  const std::string p = page(rec("A&W", "Tay <GT>", da), "Metric", false, "<1995>");
+  EXPECT_TRUE(p.starts_with(expected::head("ORV - Orvane - Year: &lt;1995&gt;") +
+                            "<table width=650 border=1 cellspacing=0>\r\n" +
+                            boxedHeader("A&amp;W") + boxedRow("Tay &lt;GT&gt;") +
+                            "<td>&lt;5&gt;\r\n265</td>"));
   EXPECT_NE(p.find("<td>5&amp;5&quot;5</td></tr>"), std::string::npos);
 }
 
