@@ -68,37 +68,35 @@ class SearchWindowTest : public SearchFolder {
   std::string focusAfterRun;
 };
 
-TEST_F(SearchWindowTest, opens_modally_in_design_state_with_the_unit_label) {
+// Opens in design state with the unit label; Enter runs without moving the focus and the
+// window stays; Escape, the close box and Close unload it and discard what was typed.
+TEST_F(SearchWindowTest, opens_with_the_unit_label_enter_runs_and_escape_or_close_unload) {
   for (const auto& [units, label] : {std::pair{" metric ", "(cm)"}, {"", "(inches)"}}) {
     // Named copies: clang 14 cannot capture structured bindings in a lambda.
     open(units, [&, label = label](Form& f) {
       EXPECT_EQ(c("L_UNITS").caption(), label);
       EXPECT_EQ(focusName(), "S_WB1");
       EXPECT_FALSE(c("S_FRAME").visible());
-      EXPECT_EQ(c("S_WB1").text(), "");  // what the last opening typed was discarded
-      c("S_WB1").userType("250");
+      EXPECT_EQ(c("S_WB1").text(), "");
+      c("S_WB1").userType("260");
+      c("S_WB2").userType("270");
+      c("S_WB2").userFocus();
+      EXPECT_TRUE(f.userEnterKey());
+      EXPECT_EQ(focusName(), "S_WB2");
+      EXPECT_TRUE(f.loaded());
       f.userClose();
     });
   }
-  EXPECT_TRUE(desk.messages().empty());
-}
-
-TEST_F(SearchWindowTest, enter_runs_without_moving_the_focus_and_escape_or_close_unload) {
+  EXPECT_EQ(desk.opened.size(), 2u);
   open("Metric", [&](Form& f) {
-    c("S_WB1").userType("260");
-    c("S_WB2").userType("270");
-    c("S_WB2").userFocus();
-    EXPECT_TRUE(f.userEnterKey());
-    EXPECT_EQ(focusName(), "S_WB2");
-    EXPECT_TRUE(f.loaded());  // the window stays open after a run
     EXPECT_TRUE(f.userEscapeKey());
     EXPECT_FALSE(f.loaded());
   });
-  EXPECT_EQ(desk.opened.size(), 1u);
   open("Metric", [&](Form& f) {
     c("B_CLOSE").userClick();
     EXPECT_FALSE(f.loaded());
   });
+  EXPECT_TRUE(desk.messages().empty());
 }
 
 // Entries in any decimal notation pass the checks; empty boxes and reversed ranges are run by
