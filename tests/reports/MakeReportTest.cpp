@@ -40,13 +40,5 @@ TEST(make_report, imperial_values_and_missing_fields_and_names) {
                 makeBottom("Imperial"));
 }
 
-TEST(make_report, data_text_is_escaped) {
-  const std::vector<std::string> rows{"<MA>A&W</MA><MO>\"Big\" <V8></MO>"};
-  const std::string page = makeReportPage("1995", "A&W", rows, "Metric", "&2018");
-  EXPECT_TRUE(page.starts_with(expected::head("ORV - Orvane.  Version: &amp;2018")));
-  EXPECT_NE(page.find("<CENTER><B>1995 A&amp;W</B></CENTER>"), std::string::npos);
-  EXPECT_NE(page.find("<td width=250>&quot;Big&quot; &lt;V8&gt;</td>"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace orv

@@ -56,16 +56,5 @@ TEST(model_report, first_record_of_the_name_wins_and_an_unknown_name_gives_head_
             expected::kVersionHead + expected::kEnd);
 }
 
-TEST(model_report, data_text_is_escaped) {
-  const std::string da = "<5>" + kDa.substr(3, 40) + "5&5\"5" + "64";
-  const std::string rec = "<MA>A&W</MA><MO>Tay <GT></MO><DA>" + da + "</DA>";
-  const std::vector<std::string_view> rows{rec};  // the overload for views into year data
-  const std::string page = modelReportPage("1995", "A&W", "tay <gt>", rows, "Metric", "<v>");
-  EXPECT_TRUE(page.starts_with(expected::head("ORV - Orvane.  Version: &lt;v&gt;")));
-  EXPECT_NE(page.find("<B>1995 A&amp;W tay &lt;gt&gt;</B>"), std::string::npos);
-  EXPECT_NE(page.find("<td width=100>&lt;5&gt; cm</td>"), std::string::npos);
-  EXPECT_NE(page.find("<td width=100>5&amp;5&quot;5</td>"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace orv

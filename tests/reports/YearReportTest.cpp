@@ -118,13 +118,8 @@ TEST(year_report, walk_ends_at_a_record_that_is_never_closed) {
   }
 }
 
-TEST(year_report, stops_when_the_sink_refuses_a_piece) {
-  int calls = 0;
-  EXPECT_FALSE(writeYearReport(kThreeMakes, "1995", "Metric", true,
-                               [&](std::string_view) { return ++calls < 2; }));
-  EXPECT_EQ(calls, 2);
-}
-
+// Markup in the data is escaped on every page; fuzz_reports checks that no page of any
+// report holds a stray tag, entity or quote, this one the exact escaped texts.
 TEST(year_report, data_text_is_escaped) {
   const std::string da = "<5>" + kDa.substr(3, 40) + "5&5\"5";
   const std::string p = page(rec("A&W", "Tay <GT>", da), "Metric", false, "<1995>");
