@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "DesktopRecorder.h"
 #include "SpecsWindow.h"
@@ -17,10 +18,10 @@ namespace orv::testing {
 namespace fs = std::filesystem;
 
 // A dimension string: fifteen fields and the measurement year, each right-aligned.
-inline std::string dims(int wb, int cw = 1360, const std::string& wd = "55/45", int a = 95) {
+inline std::string dims(int wb, int cw = 1360) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%4d%5s%2s", a, 80, 45, 60,
-                120, 90, 100, 450, 175, 140, wb, 150, 151, cw, wd.c_str(), "98");
+  std::snprintf(buf, sizeof buf, "%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%4d%5s%2s", 95, 80, 45, 60,
+                120, 90, 100, 450, 175, 140, wb, 150, 151, cw, "55/45", "98");
   return buf;
 }
 
@@ -37,25 +38,25 @@ inline std::string manyRecords(const std::string& make, const std::string& prefi
   return out;
 }
 
+// Records of the make ALDER with these models.
+inline std::string alder(const std::vector<std::string>& models) {
+  std::string out;
+  for (const auto& model : models) out += record("ALDER", model, dims(250));
+  return out;
+}
+
 class SpecsFixture : public ::testing::Test {
  protected:
   SpecsFixture() {
-    fs::create_directories(root_ / "data");
-    fs::create_directories(root_ / "program");
+    for (const char* folder : {"data", "program"}) fs::create_directories(root_ / folder);
   }
 
   void writeData(const std::string& name, const std::string& content) {
     test::writeBytes(root_ / "data" / name, content);
   }
-  void writeProgram(const std::string& name, const std::string& content) {
-    test::writeBytes(root_ / "program" / name, content);
-  }
-  std::string readProgram(const std::string& name) {
-    return test::readBytes(root_ / "program" / name);
-  }
 
   // Loads the window (Form_Load) and activates it once (Form_Activate).
-  SpecsWindow& start(int calendarYear = 2019) {
+  void start(int calendarYear = 2019) {
     window_ = std::make_unique<SpecsWindow>(SpecsEnvironment{
         places_, desk_.desktop(), [calendarYear] { return calendarYear; }, [this] { ++quits_; }});
     w().form().load();
@@ -64,9 +65,20 @@ class SpecsFixture : public ::testing::Test {
     // Start-up messages are kept apart so later expectations see only their own.
     startup_ = desk_.messages();
     desk_.shown.clear();
-    return w();
   }
   SpecsWindow& w() { return *window_; }
+  // Starts over a version text and this calendar year's file.
+  void startWith(const std::string& year2019) {
+    writeData("VERSION.TXT", "2018.2\r\n");
+    writeData("SP2019.TXT", year2019);
+    start(2019);
+  }
+  // A make ALDER with `count` models named "M 1" ... chosen, and the keyboard on the grid.
+  void startWithModels(int count) {
+    startWith(manyRecords("ALDER", "M", count) + manyRecords("BRISK", "B", 5));
+    chooseMake();
+    focus(w().S_SCROLL2);
+  }
 
   // --- a person's actions ---
   void focus(form::Control* c) { c->userFocus(); }
@@ -87,20 +99,13 @@ class SpecsFixture : public ::testing::Test {
   void pick(form::ListControl* box, const std::string& entry) {
     focus(box);
     box->userDropDown();
-    const auto& items = box->items();
-    const auto it = std::find(items.begin(), items.end(), entry);
-    ASSERT_NE(it, items.end()) << entry;
-    box->userSelect(static_cast<int>(it - items.begin()));
+    const auto& items = box->items();  // an entry not there selects nothing
+    box->userSelect(static_cast<int>(std::find(items.begin(), items.end(), entry) - items.begin()));
   }
-  void chooseMake(const std::string& make) { pick(w().S_MAKE, make); }
-  void press(int key) { w().S_SCROLL2->userKeyDown(key, 0); }
-  void clickCell(form::Control* cell) {
-    cell->userFocus();
-    cell->userClick();
-  }
-  void clickButton(form::Control* button) {
-    button->userFocus();
-    button->userClick();
+  void chooseMake(const std::string& make = "ALDER") { pick(w().S_MAKE, make); }
+  void click(form::Control* c) {
+    focus(c);
+    c->userClick();
   }
 
   // --- what a person sees ---
@@ -108,18 +113,11 @@ class SpecsFixture : public ::testing::Test {
   std::string cell(int column, int row) { return w().S_TEXT[column - 1][row]->text(); }
   int highlighted() {
     int found = -1;
-    for (int r = 0; r < SpecsWindow::kGridRows; ++r) {
-      if (w().S_MODEL[r]->backColor() == 0x00800000) {
-        EXPECT_EQ(found, -1) << "two rows highlighted";
-        found = r;
-      }
-    }
-    return found;
+    for (int r = 0; r < SpecsWindow::kGridRows; ++r)
+      if (w().S_MODEL[r]->backColor() == 0x00800000) found = found == -1 ? r : -2;
+    return found;  // -2: two rows highlighted
   }
-  std::string focusName() {
-    auto* f = w().form().focus();
-    return f ? f->displayName() : "";
-  }
+  std::string focusName() { return w().form().focus() ? w().form().focus()->displayName() : ""; }
 
   test::TempFolder root_;
   Places places_{root_ / "data", root_ / "program", root_ / "report"};
