@@ -6,13 +6,10 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QStringList>
 #include <QtTest>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <string>
 
 #include "FormView.h"
 #include "Places.h"
@@ -25,8 +22,7 @@ namespace fs = std::filesystem;
 
 class RecordingQtDesktop : public qt::QtDesktop {
  public:
-  QStringList messages;
-  QStringList opened;
+  QStringList messages, opened;
   void message(std::string_view text) override {
     messages << QString::fromStdString(std::string(text));
   }
@@ -42,26 +38,28 @@ inline std::string yearRecord(const std::string& make, const std::string& model,
   return "<R><MA>" + make + "</MA><MO>" + model + "</MO><DA>" + dims + "</DA></R>\r\n";
 }
 
+// A year of KESTRO "TRELLAN 1" ... (wheelbase 251 ...) and one ALDERYN after them.
+inline std::string kestroYear(int models) {
+  std::string year;
+  for (int i = 1; i <= models; ++i)
+    year += yearRecord("KESTRO", "TRELLAN " + std::to_string(i), 250 + i % 40, 1300 + i);
+  return year + yearRecord("ALDERYN", "SOLO", 240, 900);
+}
+
 class RealWindow {
  public:
-  // Empty data, program and report folders named after the test.
+  // Empty data, program and report folders named after the test, VERSION.TXT of 2018.2.
   explicit RealWindow(const std::string& name)
       : root(fs::temp_directory_path() / (name + "-" + std::to_string(::getpid()))),
         places(root / "data", root / "program", root / "report") {
     fs::remove_all(root);
-    fs::create_directories(root / "data");
-    fs::create_directories(root / "program");
+    for (const char* folder : {"data", "program"}) fs::create_directories(root / folder);
+    write(root / "data" / "VERSION.TXT", "2018.2\r\n");
   }
-  ~RealWindow() {
-    view_.reset();  // a view must go before the form it shows
-    specs_.reset();
-    fs::remove_all(root);
-  }
-  RealWindow(const RealWindow&) = delete;
-  RealWindow& operator=(const RealWindow&) = delete;
+  ~RealWindow() { fs::remove_all(root); }
 
-  void write(const fs::path& path, const std::string& text) const {
-    std::ofstream(path, std::ios::binary) << text;
+  void write(const fs::path& p, std::string_view text) {
+    std::ofstream(p, std::ios::binary) << text;
   }
   std::string read(const fs::path& path) const {
     std::ifstream in(path, std::ios::binary);
@@ -70,41 +68,34 @@ class RealWindow {
 
   // Starts (or starts again) the window with the clock at 2019; it becomes the active window.
   void start() {
-    view_.reset();
-    specs_.reset();
-    desktop_ = std::make_unique<RecordingQtDesktop>();
-    specs_ = std::make_unique<SpecsWindow>(
-        SpecsEnvironment{places, desktop_->desktop(), [] { return 2019; }, [this] { ++quits; }});
-    view_ = std::make_unique<qt::FormView>(specs_->form());
-    specs_->form().show();
-    view_->flush();
+    view.reset();  // a view must go before the form it shows
+    specs.reset();
+    desktop = std::make_unique<RecordingQtDesktop>();
+    specs = std::make_unique<SpecsWindow>(
+        SpecsEnvironment{places, desktop->desktop(), [] { return 2019; }, [] {}});
+    view = std::make_unique<qt::FormView>(specs->form());
+    specs->form().show();
+    view->flush();
     // Keyboard tests need the active window, or the keys go nowhere.
-    QVERIFY(QTest::qWaitForWindowActive(view_.get()));
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
   }
-
-  SpecsWindow& specs() { return *specs_; }
-  qt::FormView& view() { return *view_; }
-  RecordingQtDesktop& desktop() { return *desktop_; }
 
   template <class W>
   W* widget(const char* name, int index = -1) const {
-    auto* w = qobject_cast<W*>(view_->widget(name, index));
-    if (!w) qFatal("no widget %s", name);
-    return w;
+    if (auto* w = qobject_cast<W*>(view->widget(name, index))) return w;
+    qFatal("no widget %s", name);
   }
   QString focusName() const {
-    auto* c = view_->controlFor(QApplication::focusWidget());
+    auto* c = view->controlFor(QApplication::focusWidget());
     return c ? QString::fromStdString(c->displayName()) : QString();
   }
 
   const fs::path root;
   const Places places;
-  int quits = 0;
-
- private:
-  std::unique_ptr<RecordingQtDesktop> desktop_;
-  std::unique_ptr<SpecsWindow> specs_;
-  std::unique_ptr<qt::FormView> view_;
+  // Destroyed in reverse order: the view before the form it shows.
+  std::unique_ptr<RecordingQtDesktop> desktop;
+  std::unique_ptr<SpecsWindow> specs;
+  std::unique_ptr<qt::FormView> view;
 };
 
 }  // namespace orv::testing

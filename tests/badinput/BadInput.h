@@ -142,7 +142,7 @@ class Person {
   QString firstModel() const { return w_.widget<QTextEdit>("S_MODEL", 0)->toPlainText(); }
   // The messages shown since the last call, joined by "|".
   QString newMessages() {
-    const QStringList& all = w_.desktop().messages;
+    const QStringList& all = w_.desktop->messages;
     const QString out = all.mid(seen_).join("|");
     seen_ = static_cast<int>(all.size());
     return out;
@@ -154,7 +154,7 @@ class Person {
     QElapsedTimer clock;
     clock.start();
     action();
-    w_.view().flush();
+    w_.view->flush();
     return clock.elapsed();
   }
 

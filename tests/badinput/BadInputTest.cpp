@@ -17,13 +17,6 @@ namespace {
 
 constexpr qint64 kAnswerMs = 1000;
 
-std::string goodYear(int records = 30) {
-  std::string year;
-  for (int i = 1; i <= records; ++i)
-    year += yearRecord("KESTRO", "TRELLAN " + std::to_string(i), 250 + i % 40, 1300 + i);
-  return year + yearRecord("ALDERYN", "SOLO", 240, 900);
-}
-
 // Writes `records` records (about 100 bytes each) without holding the file in memory: makes
 // of `perMake` records, model groups of seven.
 void writeBigYear(const fs::path& path, long records, long perMake) {
@@ -57,8 +50,8 @@ class BadInputTest : public QObject {
   void init() {
     w_ = std::make_unique<RealWindow>("orvane-badinput");
     writeData("VERSION.TXT", "2018.2\r\n");
-    writeData("SP2017.TXT", goodYear());
-    writeData("SP2019.TXT", goodYear());
+    writeData("SP2017.TXT", kestroYear(30));
+    writeData("SP2019.TXT", kestroYear(30));
   }
   void cleanup() { w_.reset(); }
 
@@ -97,7 +90,7 @@ class BadInputTest : public QObject {
     if (kind == "a folder") fs::create_directory(bad);
     if (kind == "a FIFO") QVERIFY(::mkfifo(bad.c_str(), 0644) == 0);
     if (kind == "a link to /dev/zero") fs::create_symlink("/dev/zero", bad);
-    if (kind == "unreadable") write(goodYear()), fs::permissions(bad, {});
+    if (kind == "unreadable") write(kestroYear(30)), fs::permissions(bad, {});
     const PermissionBitsHold bitsHold;
     const auto before = snapshot(data());
     w_->start();
@@ -142,13 +135,13 @@ class BadInputTest : public QObject {
     clock.start();
     w_->start();
     QVERIFY(clock.elapsed() < kAnswerMs);
-    QCOMPARE(w_->specs().form().caption(), "Orvane - Version " + caption.toLatin1().toStdString());
-    QCOMPARE(w_->specs().S_YEAR->count(), years);
+    QCOMPARE(w_->specs->form().caption(), "Orvane - Version " + caption.toLatin1().toStdString());
+    QCOMPARE(w_->specs->S_YEAR->count(), years);
     Person person(*w_);
     QCOMPARE(person.newMessages(), QString());  // the calendar year's file loads all the same
     QVERIFY(person.press("B_HISTORY") < kAnswerMs);
     QCOMPARE(person.newMessages(), history);
-    QCOMPARE(w_->desktop().opened.size(), history.isEmpty() ? 1 : 0);
+    QCOMPARE(w_->desktop->opened.size(), history.isEmpty() ? 1 : 0);
   }
 
   void unitFiles_data() {
@@ -169,9 +162,9 @@ class BadInputTest : public QObject {
     const PermissionBitsHold bitsHold;
     w_->start();
     QCOMPARE(w_->widget<QComboBox>("S_UNITS")->currentText(), unitsAtStart);
-    w_->view().close();  // storing the choice fails or replaces the link, quietly
-    QVERIFY(!w_->specs().form().loaded());
-    QCOMPARE(w_->desktop().messages.join("|"), QString());
+    w_->view->close();  // storing the choice fails or replaces the link, quietly
+    QVERIFY(!w_->specs->form().loaded());
+    QCOMPARE(w_->desktop->messages.join("|"), QString());
     QCOMPARE(w_->read(elsewhere), std::string("Imperial, and kept"));
     if (kind == "folder") QVERIFY(fs::is_directory(units));
     if (kind == "link") QCOMPARE(w_->read(units), std::string("I"));  // a file of its own now
@@ -202,7 +195,7 @@ class BadInputTest : public QObject {
     QCOMPARE(person.newMessages(),
              lead + QString::fromStdString(report().string()) + " " + problem);
     QVERIFY(fs::is_empty(other) && fs::is_empty(report()));
-    QVERIFY(w_->desktop().opened.isEmpty());
+    QVERIFY(w_->desktop->opened.isEmpty());
   }
 
   // REPORT.TXT a link to a file elsewhere: the search replaces the link, never its target.
@@ -212,7 +205,7 @@ class BadInputTest : public QObject {
     fs::create_symlink(keep, data() / "REPORT.TXT");
     w_->start();
     search();
-    QCOMPARE(w_->desktop().messages.join("|"), QString());
+    QCOMPARE(w_->desktop->messages.join("|"), QString());
     QCOMPARE(w_->read(keep), std::string("precious"));
     QVERIFY(fs::is_regular_file(fs::symlink_status(data() / "REPORT.TXT")));
     QVERIFY(w_->read(data() / "REPORT.TXT").find("62   Models found") != std::string::npos);
@@ -252,7 +245,7 @@ class BadInputTest : public QObject {
     if (!disk.mounted())
       QSKIP(qPrintable(QString("no small disk: mounting a tmpfs failed: ") + disk.why().c_str()));
     writeData("VERSION.TXT", "2018.2\r\n");
-    writeData("SP2019.TXT", goodYear(page ? 2000 : 450));
+    writeData("SP2019.TXT", kestroYear(page ? 2000 : 450));
     const auto before = snapshot(data());
     w_->start();
     Person person(*w_);
@@ -309,7 +302,7 @@ class BadInputTest : public QObject {
   // Runs the search from the main window with every range blank (every record a hit).
   void search() {
     bool ran = false;
-    w_->desktop().onModalShown = [&](orv::qt::FormView& window) {
+    w_->desktop->onModalShown = [&](orv::qt::FormView& window) {
       QTimer::singleShot(0, &window, [&] {
         QTest::mouseClick(qobject_cast<QPushButton*>(window.widget("B_RUN")), Qt::LeftButton);
         ran = true;
