@@ -58,10 +58,10 @@ class RealWindow {
   }
   ~RealWindow() { fs::remove_all(root); }
 
-  void write(const fs::path& p, std::string_view text) {
+  static void write(const fs::path& p, std::string_view text) {
     std::ofstream(p, std::ios::binary) << text;
   }
-  std::string read(const fs::path& path) const {
+  static std::string read(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }
