@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
+#include <algorithm>
 #include <map>
 #include <random>
 
@@ -22,8 +23,7 @@ namespace orv::testing {
 
 // While alive, the file permission bits hold for this thread even when it runs as root
 // (which CI does): the overriding capabilities leave its effective set, and come back after.
-class PermissionBitsHold {
- public:
+struct PermissionBitsHold {
   PermissionBitsHold() {
     if (::syscall(SYS_capget, &head_, saved_) != 0) return;
     __user_cap_data_struct now[2] = {saved_[0], saved_[1]};
@@ -33,8 +33,6 @@ class PermissionBitsHold {
   ~PermissionBitsHold() {
     if (active_) ::syscall(SYS_capset, &head_, saved_);
   }
-
- private:
   __user_cap_header_struct head_{_LINUX_CAPABILITY_VERSION_3, 0};
   __user_cap_data_struct saved_[2]{};
   bool active_ = false;
@@ -54,10 +52,9 @@ struct SmallDisk {
   bool mounted = false;
 };
 
-inline std::string randomBytes(std::size_t n, unsigned start = 7) {
-  std::mt19937 gen(start);
+inline std::string randomBytes(std::size_t n) {
   std::string out(n, '\0');
-  for (auto& c : out) c = static_cast<char>(gen());
+  std::generate(out.begin(), out.end(), std::mt19937(7));  // the same bytes every run
   return out;
 }
 
