@@ -36,7 +36,6 @@ TEST_F(UnitsTest, RefusedUnitsAndAChangedYearDoNotPingPong) {
   EXPECT_EQ(desk_.messages(), (std::vector<std::string>{"Can not read specs for this year.",
                                                         "Units must be Metric or Imperial",
                                                         "Units must be Metric or Imperial"}));
-  EXPECT_EQ(focusName(), "S_UNITS");
 }
 
 }  // namespace
