@@ -20,7 +20,7 @@ TEST_F(CliGrid, export_values_equal_the_grid_for_one_make_in_both_unit_systems) 
   writeData("SP2019.TXT", sample::yearText(2019));
   test::TempFolder io;
   for (const auto& [units, option] : {std::pair{"Metric", "metric"}, {"Imperial", "imperial"}}) {
-    writeProgram("UNITS.TXT", units);
+    test::writeBytes(root_ / "program" / "UNITS.TXT", units);
     start(2019);
     w().S_MAKE->userDropDown();
     const std::string make = w().S_MAKE->items().at(1);
