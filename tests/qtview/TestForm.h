@@ -18,7 +18,6 @@ using form::Kind;
 struct TestForm {
   form::Form form{"F_TEST", "Test window", {0, 0, 6000, 4500}, {"Arial", 9.75}};
   std::vector<std::string> log;
-  int goClicks = 0;
   int queryUnloadCancel = 0;
 
   template <class T = form::Control>
@@ -60,10 +59,7 @@ struct TestForm {
   form::Control& S_RANGE = add(Kind::TextBox, "S_RANGE", {2400, 3200, 885, 405}, 7);
 
   TestForm() {
-    B_GO.onClick = [this] {
-      ++goClicks;
-      log.push_back("Click B_GO");
-    };
+    B_GO.onClick = [this] { log.push_back("Click B_GO"); };
     for (form::Control* c : std::initializer_list<form::Control*>{
              S_CELL[0], S_CELL[1], &S_KIND, &S_SINK, &S_NAME, &S_RANGE, &S_LIST})
       logged(*c);
