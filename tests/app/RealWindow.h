@@ -9,12 +9,12 @@
 #include <QtTest>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "FormView.h"
 #include "Places.h"
 #include "QtDesktop.h"
 #include "SpecsWindow.h"
+#include "TempFolder.h"
 
 namespace orv::testing {
 
@@ -58,13 +58,8 @@ class RealWindow {
   }
   ~RealWindow() { fs::remove_all(root); }
 
-  static void write(const fs::path& p, std::string_view text) {
-    std::ofstream(p, std::ios::binary) << text;
-  }
-  static std::string read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  static void write(const fs::path& p, std::string_view text) { test::writeBytes(p, text); }
+  static std::string read(const fs::path& p) { return test::readBytes(p); }
 
   // Starts (or starts again) the window with the clock at 2019; it becomes the active window.
   void start() {

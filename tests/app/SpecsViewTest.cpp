@@ -1,10 +1,8 @@
-// The real main window, offscreen: one session of a person starting it, choosing and reading
-// with the keyboard, and the search window opened from it. What each step computes is the main
-// window tests'; this proves the keys and lists reach it.
-#include <QComboBox>
-#include <QLineEdit>
+// The real main window, offscreen: one session of a person starting it, moving with the
+// keyboard, and the search window opened from it, run with Enter and closed with Escape. What
+// each step computes is the main and search window tests'; this proves the keys reach them.
+// Typing a make in the real window is the bad-input tests', keys to the grid the view tests'.
 #include <QPushButton>
-#include <QTextEdit>
 #include <QTimer>
 
 #include "RealWindow.h"
@@ -27,16 +25,6 @@ class SpecsViewTest : public QObject {
     QTRY_COMPARE(w_->focusName(), QString("S_UNITS"));
     key(Qt::Key_Tab);  // the combo boxes only
     QCOMPARE(w_->focusName(), QString("S_YEAR"));
-
-    w_->widget<QComboBox>("S_MAKE")->setFocus();
-    QTest::keyClicks(QApplication::focusWidget(), "kestro");  // keys go where the focus is
-    QCOMPARE(w_->widget<QComboBox>("S_MAKE")->lineEdit()->text(), QString("KESTRO"));
-    key(Qt::Key_Return);
-    QTest::keyClick(w_->view.get(), Qt::Key_E, Qt::AltModifier);  // the grid
-    QTRY_COMPARE(w_->focusName(), QString("S_SCROLL2"));
-    key(Qt::Key_PageDown);
-    key(Qt::Key_PageDown);
-    QCOMPARE(w_->widget<QTextEdit>("S_MODEL", 13)->toPlainText(), QString("TRELLAN 28"));
 
     w_->desktop->onModalShown = [&](orv::qt::FormView& search) {
       QTimer::singleShot(0, &search, [&] {
