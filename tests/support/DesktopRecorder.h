@@ -28,7 +28,6 @@ class DesktopRecorder : public form::MessageBoxes,
   int pumps = 0;                                // pending-event passes requested
   std::function<void()> onMessage;              // runs while a message is "up"
   std::function<void(form::Form&)> whileModal;  // drives a modal form; it must close it
-  std::vector<std::string> modalForms;
 
   form::Desktop desktop() { return form::Desktop{*this, *this, *this, *this}; }
 
@@ -52,7 +51,6 @@ class DesktopRecorder : public form::MessageBoxes,
   void openDocument(const std::string& path) override { opened.push_back(path); }
   void processPendingEvents() override { ++pumps; }
   void showModal(form::Form& form) override {
-    modalForms.push_back(form.name());
     form.show();
     if (whileModal) whileModal(form);
     if (form.loaded()) form.unload(0);  // a modal window always ends closed
