@@ -133,34 +133,6 @@ class FormViewTest : public ViewFixture {
     QVERIFY(!view_->isVisible());
     QCOMPARE(unloaded.count(), 1);
   }
-
-  void showModalRunsTheFormAndReturnsWhenItUnloads() {
-    orv::form::Form modal("F_MODAL", "Modal", {0, 0, 3000, 1500}, {"MS Sans Serif", 8.25});
-    auto& close = modal.addControl(orv::form::Kind::CommandButton, "B_CLOSE");
-    close.rect = {120, 120, 1200, 405};
-    close.onClick = [&] { modal.unload(); };
-    bool ownerDisabled = false;
-    desktop_.onModalShown = [&](FormView& v) {
-      QTimer::singleShot(0, [&] {
-        ownerDisabled = !view_->isEnabled();
-        QTest::mouseClick(v.widget("B_CLOSE"), Qt::LeftButton);
-      });
-    };
-    bool returned = false;
-    t_->B_GO.onClick = [&] {
-      t_->log.push_back("Click B_GO");
-      desktop_.showModal(modal);
-      returned = true;
-    };
-    key(Qt::Key_G, Qt::AltModifier);  // the button's access key presses it
-    QTRY_VERIFY(returned);
-    QVERIFY(ownerDisabled && !modal.loaded() && !FormView::viewOf(modal));
-    QVERIFY(view_->isEnabled());
-    QTRY_COMPARE(QApplication::focusWidget(), widget("B_GO"));
-    QTest::qWait(150);  // no second, delayed press
-    QCOMPARE(count("Click B_GO"), 1);
-    desktop_.onModalShown = nullptr;
-  }
 };
 
 QTEST_MAIN(FormViewTest)
