@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QtTest>
-#include <cstdio>
 #include <filesystem>
 
 #include "FormView.h"
@@ -15,6 +14,7 @@
 #include "QtDesktop.h"
 #include "SpecsWindow.h"
 #include "TempFolder.h"
+#include "YearRecords.h"
 
 namespace orv::testing {
 
@@ -32,10 +32,7 @@ class RecordingQtDesktop : public qt::QtDesktop {
 
 // One record of a year file with plausible measurements, a wheelbase and a curb weight.
 inline std::string yearRecord(const std::string& make, const std::string& model, int wb, int cw) {
-  char dims[64];
-  std::snprintf(dims, sizeof dims, "%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%4d%5s%2s", 95, 80, 45,
-                60, 120, 90, 100, 450, 175, 140, wb, 150, 151, cw, "55/45", "98");
-  return "<R><MA>" + make + "</MA><MO>" + model + "</MO><DA>" + dims + "</DA></R>\r\n";
+  return record(make, model, dims(wb, cw));
 }
 
 // A year of KESTRO "TRELLAN 1" ... (wheelbase 251 ...) and one ALDERYN after them.
