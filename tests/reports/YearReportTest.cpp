@@ -103,32 +103,5 @@ TEST(year_report, odd_make_names_and_blank_records) {
   EXPECT_TRUE(p.ends_with(kEnd));
 }
 
-// A record that is never closed ends the walk; nothing starts over from the beginning.
-TEST(year_report, walk_ends_at_a_record_that_is_never_closed) {
-  const std::pair<std::string, std::size_t> cases[] = {
-      {"", 2},
-      {"</R></R>", 2},
-      {rec("ALDER", "Spey", kDa) + "<R><MA>BIRCH</MA>", 3},
-      {std::string("\0<R\xff</R>\0<R>", 12), 2},
-  };
-  for (const auto& [data, pieces] : cases) {
-    const auto got = run(data, "Metric", false);
-    EXPECT_EQ(got.size(), pieces) << data;
-    EXPECT_EQ(got.back(), kEnd) << data;
-  }
-}
-
-// Markup in the data is escaped on every page; fuzz_reports checks that no page of any
-// report holds a stray tag, entity or quote, this one the exact escaped texts.
-TEST(year_report, data_text_is_escaped) {
-  const std::string da = "<5>" + kDa.substr(3, 40) + "5&5\"5";
-  const std::string p = page(rec("A&W", "Tay <GT>", da), "Metric", false, "<1995>");
-  EXPECT_TRUE(p.starts_with(expected::head("ORV - Orvane - Year: &lt;1995&gt;") +
-                            "<table width=650 border=1 cellspacing=0>\r\n" +
-                            boxedHeader("A&amp;W") + boxedRow("Tay &lt;GT&gt;") +
-                            "<td>&lt;5&gt;\r\n265</td>"));
-  EXPECT_NE(p.find("<td>5&amp;5&quot;5</td></tr>"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace orv
