@@ -1,6 +1,5 @@
 // The file procedures and the places they work in, against real temporary folders.
 #include <gtest/gtest.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,25 +79,16 @@ TEST_F(FileProcs, MakePathCreatesEveryLevelEndingWithABackslashOnlyInsideTheRepo
     EXPECT_FALSE(places_.mapFixedPath(path).has_value()) << path;
 }
 
+// A link, a folder others may write to and another user's folder are refused through the
+// real window (bad-input test) and the page writer (reports tests).
 TEST_F(FileProcs, ReportFolderIsRefusedUnlessAPrivateFolderOfThisUser) {
   EXPECT_NE(reportProblem().find("does not exist"), std::string::npos);
   writeBytes(report_, "a file");
   EXPECT_NE(reportProblem().find("is not a folder"), std::string::npos);
   fs::remove(report_);
-  fs::create_directory(root_ / "elsewhere");
-  fs::create_directory_symlink(root_ / "elsewhere", report_);
-  ASSERT_EQ(::chmod((root_ / "elsewhere").c_str(), 0700), 0);
-  EXPECT_NE(reportProblem().find("symbolic link"), std::string::npos);
-  fs::remove(report_);
   fs::create_directory(report_);
-  ASSERT_EQ(::chmod(report_.c_str(), 0702), 0);
-  EXPECT_NE(reportProblem().find("written by other users"), std::string::npos);
   ASSERT_EQ(::chmod(report_.c_str(), 0755), 0);
   EXPECT_EQ(reportProblem(), "");
-  const passwd* nobody = ::getpwnam("nobody");
-  if (::geteuid() != 0 || nobody == nullptr) return;  // only root can give a folder away
-  ASSERT_EQ(::chown(report_.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
-  EXPECT_NE(reportProblem().find("another user"), std::string::npos);
 }
 
 TEST(UnitFolder, ProgramFolderWhileWritableElseTheUsersConfigurationFolder) {
