@@ -118,6 +118,8 @@ TEST_F(SearchWindowTest, run_replaces_the_report_in_the_unit_shown_and_opens_it_
   }
 }
 
+// fuzz_checks has numeric checks before pairing and the focus on the blank end of a pair;
+// these rows the names in the messages and the order of the pairs.
 TEST_F(SearchWindowTest, input_checks_show_one_message_and_leave_the_focus_as_described) {
   const auto numeric = [](std::string what) { return what + " must be numeric"; };
   const auto both = [](std::string what) {
@@ -127,9 +129,6 @@ TEST_F(SearchWindowTest, input_checks_show_one_message_and_leave_the_focus_as_de
   const std::tuple<Boxes, std::string, std::string> cases[] = {
       {{{"S_WB1", "1"}, {"S_WB2", "1..2"}}, numeric("Ending Wheelbase"), "B_RUN"},
       {{{"S_FTW1", "x"}, {"S_FTW2", "1"}}, numeric("Starting Front track width"), "B_RUN"},
-      // Every numeric check comes before any pairing check.
-      {{{"S_WB1", "abc"}, {"S_FTW1", "150"}}, numeric("Starting Wheelbase"), "B_RUN"},
-      {{{"S_FTW1", "150"}}, both("Front track width"), "S_FTW2"},
       // Front and rear track are checked before the wheelbase, which the window lists first.
       {{{"S_FTW2", "150"}, {"S_WB1", "250"}}, both("Front track width"), "S_FTW1"},
       {{{"S_RTW1", "1"}, {"S_RTW2", "   "}, {"S_WB2", "2"}}, both("Rear track width"), "S_RTW2"},
