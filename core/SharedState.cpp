@@ -15,18 +15,18 @@ void readVersion(SharedState& state, const Places& places) {
   state.lastYear = lastYearOf(state.versionText);
 }
 
-bool holdsSpecs(std::string_view yearData) {
-  return yearData != "-1" && yearData.find("<MA>") != npos;
+bool keepIfSpecs(std::string& yearData) {
+  if (yearData != "-1" && yearData.find("<MA>") != npos) return true;
+  // A file without any make reads as an empty one, so the person is told rather than shown
+  // empty lists.
+  if (yearData != "-1") yearData.clear();
+  return false;
 }
 
 bool readYearFile(SharedState& state, const Places& places, std::string_view yearText) {
   state.yearData.clear();
   state.yearData = F_READFILE(places, "SP" + std::string(trimBlanks(yearText)) + ".TXT");
-  if (holdsSpecs(state.yearData)) return true;
-  // A file without any make reads as an empty one, so the person is told rather than shown
-  // empty lists.
-  if (state.yearData != "-1") state.yearData.clear();
-  return false;
+  return keepIfSpecs(state.yearData);
 }
 
 std::string lastYearOf(const std::string& versionText) {

@@ -24,8 +24,9 @@ void readVersion(SharedState& state, const Places& places);
 inline constexpr std::string_view kCannotReadYear = "Can not read specs for this year.";
 
 // True when year data read from a file can be shown: neither "" nor "-1", and holding at
-// least one make element. Random bytes or another kind of file under the name hold none.
-bool holdsSpecs(std::string_view yearData);
+// least one make element. Otherwise "-1" stays and anything else (random bytes, another kind
+// of file under the name) is emptied, so every reader treats it as an empty file.
+bool keepIfSpecs(std::string& yearData);
 
 // Reads the year file of a chosen or typed year, "SP" + the year text trimmed + ".TXT", into
 // the year data. False when it is missing, empty, unreadable or holds no make: the year data

@@ -36,10 +36,7 @@ void SpecsWindow::Form_Load() {
   S_YEAR->setText(std::to_string(env_.calendarYear()));
   const std::string fileName = "SP" + S_YEAR->text() + ".txt";
   state_.yearData = F_READFILE(env_.places, fileName);
-  if (!holdsSpecs(state_.yearData)) {
-    if (state_.yearData != "-1") state_.yearData.clear();  // no make: as if empty
-    message("Problem loading Specs file: " + fileName);
-  }
+  if (!keepIfSpecs(state_.yearData)) message("Problem loading Specs file: " + fileName);
 
   L_MODEL1->setCaption("\r\nMOD&EL");
   // Letter code over the main dimension of the same column; CR LF and a bare LF both break.
