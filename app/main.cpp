@@ -4,10 +4,10 @@
 #include <QDate>
 #include <QIcon>
 
-#include "FormView.h"
-#include "Places.h"
-#include "QtDesktop.h"
-#include "SpecsWindow.h"
+#include "core/Places.h"
+#include "qtview/FormView.h"
+#include "qtview/QtDesktop.h"
+#include "windows/main/SpecsWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -19,11 +19,12 @@ int main(int argc, char** argv) {
     icon.addFile(QString(":/icons/orvane-%1.png").arg(size), QSize(size, size));
   QApplication::setWindowIcon(icon);
 
-  const orv::Places places =
-      orv::Places::forThisProcess(QCoreApplication::applicationFilePath().toStdString());
+  const orv::core::Places places =
+      orv::core::Places::forThisProcess(QCoreApplication::applicationFilePath().toStdString());
   orv::qt::QtDesktop desktop;
-  orv::SpecsWindow specs({places, desktop.desktop(), [] { return QDate::currentDate().year(); },
-                          [] { QApplication::quit(); }});
+  orv::windows::SpecsWindow specs({places, desktop.desktop(),
+                                   [] { return QDate::currentDate().year(); },
+                                   [] { QApplication::quit(); }});
   orv::qt::FormView view(specs.form());
   QObject::connect(&view, &orv::qt::FormView::formUnloaded, &app, &QApplication::quit);
   specs.form().show();

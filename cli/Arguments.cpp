@@ -1,4 +1,4 @@
-#include "Arguments.h"
+#include "cli/Arguments.h"
 
 #include <array>
 

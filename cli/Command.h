@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "Arguments.h"
-#include "Places.h"
-#include "SharedState.h"
+#include "cli/Arguments.h"
+#include "core/Places.h"
+#include "core/SharedState.h"
 
 namespace orv::cli {
 
@@ -22,10 +22,11 @@ inline constexpr int kUsage = 2;    // the command line is wrong
 
 class Context {
  public:
-  Context(const Places& places, std::optional<std::filesystem::path> outputFile, std::ostream& err)
+  Context(const core::Places& places, std::optional<std::filesystem::path> outputFile,
+          std::ostream& err)
       : places_(places), outputFile_(std::move(outputFile)), err_(err) {}
 
-  const Places& places() const { return places_; }
+  const core::Places& places() const { return places_; }
   const std::optional<std::filesystem::path>& outputFile() const { return outputFile_; }
 
   // A message of the window (or of a failed write) on standard error; returns kMessage.
@@ -35,14 +36,14 @@ class Context {
 
   // The year data of `yearText` read as the window reads a chosen year; false after telling
   // the window's message.
-  bool loadYear(SharedState& state, std::string_view yearText);
+  bool loadYear(core::SharedState& state, std::string_view yearText);
 
   // Writes `text` as the whole output (standard output, or the -o file through the safe
   // writer); kSuccess, or kMessage after telling why it failed.
   int writeAll(std::string_view text);
 
  private:
-  const Places& places_;
+  const core::Places& places_;
   std::optional<std::filesystem::path> outputFile_;
   std::ostream& err_;
 };

@@ -1,7 +1,9 @@
-#include "Command.h"
-#include "Output.h"
+#include "cli/Command.h"
+#include "cli/Output.h"
 
 namespace orv::cli {
+
+using namespace core;
 
 int Context::message(std::string_view text) {
   err_ << text << '\n';

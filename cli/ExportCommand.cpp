@@ -3,16 +3,19 @@
 #include <string>
 #include <vector>
 
-#include "Command.h"
-#include "Fields.h"
-#include "ModelReport.h"
-#include "ReportMessages.h"
-#include "RowList.h"
-#include "TagText.h"
-#include "Text.h"
-#include "YearWalk.h"
+#include "cli/Command.h"
+#include "core/Fields.h"
+#include "core/RowList.h"
+#include "core/TagText.h"
+#include "core/Text.h"
+#include "core/YearWalk.h"
+#include "output/reports/ModelReport.h"
+#include "output/reports/ReportMessages.h"
 
 namespace orv::cli {
+
+using namespace core;
+using namespace output;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Help.h"
+#include "cli/Help.h"
 
 namespace orv::cli {
 

@@ -2,14 +2,17 @@
 #include <string>
 #include <vector>
 
-#include "Command.h"
-#include "ListOrder.h"
-#include "ReportMessages.h"
-#include "RowList.h"
-#include "Text.h"
-#include "YearWalk.h"
+#include "cli/Command.h"
+#include "core/ListOrder.h"
+#include "core/RowList.h"
+#include "core/Text.h"
+#include "core/YearWalk.h"
+#include "output/reports/ReportMessages.h"
 
 namespace orv::cli {
+
+using namespace core;
+using namespace output;
 
 int runList(const Arguments& args, Context& ctx) {
   const std::string& which = args.words[1];

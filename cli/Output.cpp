@@ -1,10 +1,12 @@
-#include "Output.h"
+#include "cli/Output.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 namespace orv::cli {
+
+using namespace core;
 
 namespace {
 constexpr unsigned kFileMode = 0666;  // narrowed by the user's umask, as other tools do

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "NewFile.h"
+#include "core/NewFile.h"
 
 namespace orv::cli {
 
@@ -28,7 +28,7 @@ class Output {
   bool stdoutFailed();
 
   std::optional<std::filesystem::path> file_;
-  NewFile newFile_;
+  core::NewFile newFile_;
   std::string error_;
 };
 

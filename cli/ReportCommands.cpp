@@ -2,19 +2,22 @@
 // choices, built by the same page builders.
 #include <string>
 
-#include "Command.h"
-#include "FileProcs.h"
-#include "HistoryReport.h"
-#include "Legend.h"
-#include "MakeReport.h"
-#include "ModelReport.h"
-#include "Output.h"
-#include "ReportMessages.h"
-#include "RowList.h"
-#include "Text.h"
-#include "YearReport.h"
+#include "cli/Command.h"
+#include "cli/Output.h"
+#include "core/FileProcs.h"
+#include "core/RowList.h"
+#include "core/Text.h"
+#include "output/reports/HistoryReport.h"
+#include "output/reports/Legend.h"
+#include "output/reports/MakeReport.h"
+#include "output/reports/ModelReport.h"
+#include "output/reports/ReportMessages.h"
+#include "output/reports/YearReport.h"
 
 namespace orv::cli {
+
+using namespace core;
+using namespace output;
 
 namespace {
 

@@ -3,11 +3,14 @@
 #include <array>
 #include <string>
 
-#include "Command.h"
-#include "SearchChecks.h"
-#include "SearchScan.h"
+#include "cli/Command.h"
+#include "output/search/SearchChecks.h"
+#include "output/search/SearchScan.h"
 
 namespace orv::cli {
+
+using namespace core;
+using namespace output;
 
 int runSearch(const Arguments& args, Context& ctx) {
   const std::string units = args.value("--units").value_or("cm");
@@ -23,24 +26,24 @@ int runSearch(const Arguments& args, Context& ctx) {
     for (std::size_t end = 0; end < 2; ++end) {
       // A box takes no more characters than this; rather than cut the value as typing
       // would, say so.
-      if (it->second[end].size() > static_cast<std::size_t>(search::kMaxRangeLength))
+      if (it->second[end].size() > static_cast<std::size_t>(output::kMaxRangeLength))
         return ctx.usage(std::string(kRangeOptions[r]) + ": '" + it->second[end] +
-                         "' is longer than " + std::to_string(search::kMaxRangeLength) +
+                         "' is longer than " + std::to_string(output::kMaxRangeLength) +
                          " characters");
       texts[2 * r + end] = it->second[end];
     }
   }
-  search::RangeTexts boxes;
+  output::RangeTexts boxes;
   for (std::size_t i = 0; i < texts.size(); ++i) boxes[i] = texts[i];
-  if (const auto problem = search::checkRanges(boxes)) return ctx.message(problem->message);
+  if (const auto problem = output::checkRanges(boxes)) return ctx.message(problem->message);
 
   SharedState state;
   readVersion(state, ctx.places());
   const auto result =
-      search::scanYears(boxes, units == "cm" ? "(cm)" : "(inches)", ctx.places(), state.lastYear);
+      output::scanYears(boxes, units == "cm" ? "(cm)" : "(inches)", ctx.places(), state.lastYear);
   // Like the window, more than 2000 hits still give the result, then the notice.
   if (const int status = ctx.writeAll(result.text); status != kSuccess) return status;
-  return result.stopped ? ctx.message(search::kOverLimitMessage) : kSuccess;
+  return result.stopped ? ctx.message(output::kOverLimitMessage) : kSuccess;
 }
 
 }  // namespace orv::cli

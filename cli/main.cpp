@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "Arguments.h"
-#include "Command.h"
-#include "Help.h"
-#include "Text.h"
+#include "cli/Arguments.h"
+#include "cli/Command.h"
+#include "cli/Help.h"
+#include "core/Text.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ bool replacesDataFile(const std::filesystem::path& file, const std::filesystem::
   const auto folder =
       std::filesystem::weakly_canonical(std::filesystem::absolute(file, ec).parent_path(), ec);
   if (ec || folder != std::filesystem::weakly_canonical(data, ec)) return false;
-  const std::string name = orv::toUpper(file.filename().string());
+  const std::string name = orv::core::toUpper(file.filename().string());
   if (name == "VERSION.TXT") return true;
   return name.size() > 6 && name.starts_with("SP") && name.ends_with(".TXT") &&
          name.find_first_not_of("0123456789", 2) == name.size() - 4;
@@ -94,7 +94,7 @@ bool replacesDataFile(const std::filesystem::path& file, const std::filesystem::
 int main(int argc, char** argv) {
   std::string problem;
   const auto args = parseArguments(argc, argv, problem);
-  const orv::Places none("", "", "");
+  const orv::core::Places none("", "", "");
   Context usageOnly(none, std::nullopt, std::cerr);
   if (!args) return usageOnly.usage(problem);
   if (args->has("--help") || args->has("-h")) {
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     return usageOnly.usage("--data: '" + data.string() + "' is not a folder");
   const std::filesystem::path current = std::filesystem::absolute(data, ec);
   // Only the current folder is used: no unit file, no report folder, no viewer.
-  const orv::Places places(current, current, current);
+  const orv::core::Places places(current, current, current);
   std::optional<std::filesystem::path> outputFile;
   if (const auto file = args->value("-o")) outputFile = *file;
   if (outputFile && replacesDataFile(*outputFile, current))

@@ -1,9 +1,9 @@
-#include "Fields.h"
+#include "core/Fields.h"
 
-#include "TagText.h"
-#include "Text.h"
+#include "core/TagText.h"
+#include "core/Text.h"
 
-namespace orv {
+namespace orv::core {
 
 std::string_view fieldText(std::string_view dimensions, Field field) {
   const auto& f = kFields[field];
@@ -25,4 +25,4 @@ std::string_view recordDimensions(std::string_view record) {
   return shownDimensions(e ? std::optional(e->value) : std::nullopt);
 }
 
-}  // namespace orv
+}  // namespace orv::core

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "Format.h"
+#include "core/Format.h"
 
-namespace orv {
+namespace orv::core {
 
 enum Field : int { A, B, C, D, E, F, G, OL, OW, OH, WB, TF, TR, CW, WD, kFieldCount };
 
@@ -67,4 +67,4 @@ std::string_view shownDimensions(const std::optional<std::string_view>& dimensio
 // shownDimensions of a model record.
 std::string_view recordDimensions(std::string_view record);
 
-}  // namespace orv
+}  // namespace orv::core

@@ -1,11 +1,11 @@
-#include "FileProcs.h"
+#include "core/FileProcs.h"
 
 #include <system_error>
 
-#include "Platform.h"
-#include "Text.h"
+#include "core/Platform.h"
+#include "core/Text.h"
 
-namespace orv {
+namespace orv::core {
 
 std::string readWholeFile(const std::filesystem::path& path) {
   const std::string name = path.filename().string();
@@ -61,4 +61,4 @@ bool F_MAKEPATH(const Places& places, std::string_view path) {
   return true;
 }
 
-}  // namespace orv
+}  // namespace orv::core

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "Places.h"
+#include "core/Places.h"
 
-namespace orv {
+namespace orv::core {
 
 // Larger files are treated as unreadable rather than exhausting memory.
 inline constexpr std::uintmax_t kMaxReadBytes = std::uintmax_t{1} << 30;
@@ -33,4 +33,4 @@ bool F_MAKEPATH(const Places& places, std::string_view path);
 // F_MAKEDIR: creates one folder (mode 0700) and swallows every failure; always false.
 bool F_MAKEDIR(const Places& places, std::string_view path);
 
-}  // namespace orv
+}  // namespace orv::core

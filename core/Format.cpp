@@ -1,9 +1,9 @@
-#include "Format.h"
+#include "core/Format.h"
 
-#include "Numbers.h"
-#include "Text.h"
+#include "core/Numbers.h"
+#include "core/Text.h"
 
-namespace orv {
+namespace orv::core {
 
 bool isMetric(std::string_view unitText) {
   const auto t = trimBlanks(unitText);
@@ -36,4 +36,4 @@ std::string F_FORMAT(std::string_view value, double factor, int kind, std::strin
   return text;
 }
 
-}  // namespace orv
+}  // namespace orv::core

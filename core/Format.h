@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::core {
 
 // Unit kinds: no unit text (grid, make and year reports), length, weight (model report).
 enum UnitKind : int { kNoUnit = 0, kLength = 1, kWeight = 2 };
@@ -24,4 +24,4 @@ bool isNotAvailable(std::string_view value);
 // with one decimal, or as a whole number of two digits or more when the factor is 2.2.
 std::string F_FORMAT(std::string_view value, double factor, int kind, std::string_view unitText);
 
-}  // namespace orv
+}  // namespace orv::core

@@ -1,10 +1,10 @@
-#include "ListOrder.h"
+#include "core/ListOrder.h"
 
 #include <algorithm>
 
-#include "Text.h"
+#include "core/Text.h"
 
-namespace orv {
+namespace orv::core {
 
 bool listOrderBefore(std::string_view a, std::string_view b) {
   const std::size_t n = std::min(a.size(), b.size());
@@ -22,4 +22,4 @@ void sortAsList(std::vector<std::string>& entries) {
   });
 }
 
-}  // namespace orv
+}  // namespace orv::core

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace orv {
+namespace orv::core {
 
 // True when `a` comes before `b`: bytes compared with a-z taken as A-Z, a shorter text
 // before a longer one that begins with it.
@@ -15,4 +15,4 @@ bool listOrderBefore(std::string_view a, std::string_view b);
 // Sorts the entries as a sorted list box shows them (a stable sort).
 void sortAsList(std::vector<std::string>& entries);
 
-}  // namespace orv
+}  // namespace orv::core

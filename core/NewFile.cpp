@@ -1,10 +1,10 @@
-#include "NewFile.h"
+#include "core/NewFile.h"
 
 #include <system_error>
 
-#include "Platform.h"
+#include "core/Platform.h"
 
-namespace orv {
+namespace orv::core {
 
 namespace {
 constexpr std::size_t kBufferBytes = 1 << 16;
@@ -81,4 +81,4 @@ std::string writeNewFile(const std::filesystem::path& path, std::string_view tex
   return {};
 }
 
-}  // namespace orv
+}  // namespace orv::core

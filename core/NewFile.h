@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "Platform.h"
+#include "core/Platform.h"
 
-namespace orv {
+namespace orv::core {
 
 class NewFile {
  public:
@@ -47,4 +47,4 @@ class NewFile {
 std::string writeNewFile(const std::filesystem::path& path, std::string_view text,
                          unsigned mode = 0644);
 
-}  // namespace orv
+}  // namespace orv::core

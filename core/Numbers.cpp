@@ -1,10 +1,10 @@
-#include "Numbers.h"
+#include "core/Numbers.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-namespace orv {
+namespace orv::core {
 
 namespace {
 bool isDigit(char c) {
@@ -172,4 +172,4 @@ std::string formatWholeTwoDigits(double value) {
   return std::string(first, end);
 }
 
-}  // namespace orv
+}  // namespace orv::core

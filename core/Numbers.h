@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::core {
 
 // The numeric reading of a text: the number written at its start, blanks skipped anywhere,
 // reading stops at the first character that cannot continue the number; 0 when none.
@@ -27,4 +27,4 @@ std::string formatOneDecimal(double value);
 // "##00": a whole number with at least two digits, no grouping.
 std::string formatWholeTwoDigits(double value);
 
-}  // namespace orv
+}  // namespace orv::core

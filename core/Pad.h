@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::core {
 
 inline std::string F_PAD(std::string_view text, std::size_t width) {
   std::string out(text.substr(0, width));
@@ -12,4 +12,4 @@ inline std::string F_PAD(std::string_view text, std::size_t width) {
   return out;
 }
 
-}  // namespace orv
+}  // namespace orv::core

@@ -1,11 +1,11 @@
-#include "Places.h"
+#include "core/Places.h"
 
 #include <system_error>
 
-#include "Platform.h"
-#include "Text.h"
+#include "core/Platform.h"
+#include "core/Text.h"
 
-namespace orv {
+namespace orv::core {
 
 namespace {
 
@@ -107,4 +107,4 @@ std::string Places::reportFolderProblem() const {
   return {};
 }
 
-}  // namespace orv
+}  // namespace orv::core

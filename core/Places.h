@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::core {
 
 namespace fs = std::filesystem;
 
@@ -63,4 +63,4 @@ class Places {
   fs::path unitFile_;
 };
 
-}  // namespace orv
+}  // namespace orv::core

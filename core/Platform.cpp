@@ -1,4 +1,4 @@
-#include "Platform.h"
+#include "core/Platform.h"
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-namespace orv::platform {
+namespace orv::core::platform {
 
 namespace {
 std::error_code lastError() {
@@ -133,4 +133,4 @@ std::string homeFolder() {
   return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
 }
 
-}  // namespace orv::platform
+}  // namespace orv::core::platform

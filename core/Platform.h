@@ -9,7 +9,7 @@
 #include <string_view>
 #include <system_error>
 
-namespace orv::platform {
+namespace orv::core::platform {
 
 namespace fs = std::filesystem;
 
@@ -63,4 +63,4 @@ std::string_view environment(const char* name);
 // $HOME, else the home folder the user database gives; empty when there is none.
 std::string homeFolder();
 
-}  // namespace orv::platform
+}  // namespace orv::core::platform

@@ -1,10 +1,10 @@
-#include "RowList.h"
+#include "core/RowList.h"
 
-#include "TagText.h"
-#include "Text.h"
-#include "YearWalk.h"
+#include "core/TagText.h"
+#include "core/Text.h"
+#include "core/YearWalk.h"
 
-namespace orv {
+namespace orv::core {
 
 bool passesModelFilter(std::string_view record, std::string_view upperFilter) {
   const std::string_view model = tagValue(record, "MO", "");
@@ -40,4 +40,4 @@ std::array<std::string, kFieldCount> gridValues(std::string_view record,
   return values;
 }
 
-}  // namespace orv
+}  // namespace orv::core

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Fields.h"
+#include "core/Fields.h"
 
-namespace orv {
+namespace orv::core {
 
 // A prefix on characters, compared in upper case: the record's model cut to the length of
 // `upperFilter` (already trimmed and upper-cased), then trimmed. A model stored with a
@@ -30,4 +30,4 @@ std::string_view gridModelName(std::string_view record);
 // as stored), in field order. The grid blanks the whole row when the model cell is empty.
 std::array<std::string, kFieldCount> gridValues(std::string_view record, std::string_view unitText);
 
-}  // namespace orv
+}  // namespace orv::core

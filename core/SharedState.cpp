@@ -1,13 +1,13 @@
-#include "SharedState.h"
+#include "core/SharedState.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "FileProcs.h"
-#include "Numbers.h"
-#include "Text.h"
+#include "core/FileProcs.h"
+#include "core/Numbers.h"
+#include "core/Text.h"
 
-namespace orv {
+namespace orv::core {
 
 void readVersion(SharedState& state, const Places& places) {
   const std::string version = F_READFILE(places, "VERSION.TXT");
@@ -45,4 +45,4 @@ std::vector<std::string> yearList(const std::string& lastYear) {
   return years;
 }
 
-}  // namespace orv
+}  // namespace orv::core

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Places.h"
+#include "core/Places.h"
 
-namespace orv {
+namespace orv::core {
 
 struct SharedState {
   std::string yearData;     // whole text of the year file last loaded; "" or "-1" after a failure
@@ -45,4 +45,4 @@ inline constexpr int kFirstModelYear = 1971;
 // so a version text naming a later year does not make a list of millions).
 std::vector<std::string> yearList(const std::string& lastYear);
 
-}  // namespace orv
+}  // namespace orv::core

@@ -1,8 +1,8 @@
-#include "TagText.h"
+#include "core/TagText.h"
 
-#include "Text.h"
+#include "core/Text.h"
 
-namespace orv {
+namespace orv::core {
 
 std::optional<Element> findElement(std::string_view text, std::string_view tag, std::size_t from) {
   // Tags are short; build them on the stack-friendly small string.
@@ -48,4 +48,4 @@ std::string F_FIRSTWORD(std::string_view text) {
   return std::string(firstWord(text));
 }
 
-}  // namespace orv
+}  // namespace orv::core

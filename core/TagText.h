@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::core {
 
 // One element found in a text: its value and where its tags begin (0-based).
 struct Element {
@@ -34,4 +34,4 @@ std::string F_GETTAG2(std::string_view text, std::string_view tag);
 std::string F_FIRSTWORD(std::string_view text);
 std::string_view firstWord(std::string_view text);
 
-}  // namespace orv
+}  // namespace orv::core

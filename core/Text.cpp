@@ -1,8 +1,8 @@
-#include "Text.h"
+#include "core/Text.h"
 
 #include <cstring>
 
-namespace orv {
+namespace orv::core {
 
 std::size_t findText(std::string_view haystack, std::string_view needle, std::size_t from) {
   if (from > haystack.size() || needle.size() > haystack.size() - from) return npos;
@@ -52,4 +52,4 @@ std::string_view slice(std::string_view text, std::size_t first, std::size_t cou
   return text.substr(first - 1, count);
 }
 
-}  // namespace orv
+}  // namespace orv::core

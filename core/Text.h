@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::core {
 
 inline constexpr std::size_t npos = std::string_view::npos;
 
@@ -41,4 +41,4 @@ bool equalsTrimmedUpper(std::string_view text, std::string_view upperWanted);
 // Characters [first, first+count) with 1-based `first`, cut short at the end of the text.
 std::string_view slice(std::string_view text, std::size_t first, std::size_t count);
 
-}  // namespace orv
+}  // namespace orv::core

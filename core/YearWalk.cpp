@@ -1,8 +1,8 @@
-#include "YearWalk.h"
+#include "core/YearWalk.h"
 
-#include "Text.h"
+#include "core/Text.h"
 
-namespace orv {
+namespace orv::core {
 
 namespace {
 constexpr std::string_view kRecordOpen = "<R>";
@@ -139,4 +139,4 @@ void forEachModelRecord(std::string_view yearData,
       yearData, [](std::string_view) { return true; }, onRecord);
 }
 
-}  // namespace orv
+}  // namespace orv::core

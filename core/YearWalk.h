@@ -13,9 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "TagText.h"
+#include "core/TagText.h"
 
-namespace orv {
+namespace orv::core {
 
 // One record: where its tags stand, the text between them, and the values of its first make,
 // model and dimension elements, each as a tag lookup in the record's text finds it (so an
@@ -82,4 +82,4 @@ void forEachModelRecord(std::string_view yearData, std::string_view wantedMake,
 void forEachModelRecord(std::string_view yearData,
                         const std::function<void(std::string_view)>& onRecord);
 
-}  // namespace orv
+}  // namespace orv::core

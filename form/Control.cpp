@@ -1,10 +1,12 @@
-#include "Control.h"
+#include "form/Control.h"
 
-#include "Controls.h"
-#include "Form.h"
-#include "Text.h"
+#include "core/Text.h"
+#include "form/Controls.h"
+#include "form/Form.h"
 
 namespace orv::form {
+
+using namespace core;
 
 Control::Control(Form& form, Kind kind, std::string name, int index)
     : form_(form), kind_(kind), name_(std::move(name)), index_(index) {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Design.h"
+#include "form/Design.h"
 
 namespace orv::form {
 

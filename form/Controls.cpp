@@ -1,10 +1,12 @@
-#include "Controls.h"
+#include "form/Controls.h"
 
 #include <algorithm>
 
-#include "ListOrder.h"
+#include "core/ListOrder.h"
 
 namespace orv::form {
+
+using namespace core;
 
 void ListControl::sortNow() const {
   if (!unsorted_) return;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Control.h"
+#include "form/Control.h"
 
 namespace orv::form {
 

@@ -1,11 +1,13 @@
-#include "Form.h"
+#include "form/Form.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "Text.h"
+#include "core/Text.h"
 
 namespace orv::form {
+
+using namespace core;
 
 Form::Form(std::string name, std::string caption, Rect clientArea, Font font)
     : name_(std::move(name)),

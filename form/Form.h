@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "Control.h"
-#include "Controls.h"
+#include "form/Control.h"
+#include "form/Controls.h"
 
 namespace orv::form {
 

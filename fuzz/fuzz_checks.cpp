@@ -3,30 +3,33 @@
 #include <cmath>
 
 #include "FuzzCheck.h"
-#include "Numbers.h"
-#include "SearchChecks.h"
-#include "SearchScan.h"
-#include "Text.h"
+#include "core/Numbers.h"
+#include "core/Text.h"
+#include "output/search/SearchChecks.h"
+#include "output/search/SearchScan.h"
+
+using namespace orv::core;
+using namespace orv::output;
 
 namespace {
 
 bool isBlank(std::string_view text) {
-  return orv::trimBlanks(text).empty();
+  return trimBlanks(text).empty();
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   orv::fuzz::FuzzInput in(bytes, size);
-  orv::search::RangeTexts boxes;
+  orv::output::RangeTexts boxes;
   for (auto& box : boxes) box = in.part();
 
   // The first box that is filled but not a number, if any.
   std::size_t firstBad = boxes.size();
   for (std::size_t i = 0; i < boxes.size() && firstBad == boxes.size(); ++i)
-    if (!isBlank(boxes[i]) && !orv::isDecimalNumber(boxes[i])) firstBad = i;
+    if (!isBlank(boxes[i]) && !isDecimalNumber(boxes[i])) firstBad = i;
 
-  const auto problem = orv::search::checkRanges(boxes);
+  const auto problem = orv::output::checkRanges(boxes);
   if (firstBad < boxes.size()) {
     FUZZ_CHECK(problem.has_value() && problem->message.ends_with("must be numeric"),
                "a filled box that is not a number is refused first");
@@ -47,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     return 0;
   }
   FUZZ_CHECK(!problem.has_value(), "numbers in complete ranges pass");
-  const auto ranges = orv::search::readRanges(boxes);
+  const auto ranges = orv::output::readRanges(boxes);
   for (std::size_t r = 0; r < 3; ++r) {
     FUZZ_CHECK(ranges[r].active == !isBlank(boxes[2 * r]), "a filled range is tested");
     FUZZ_CHECK(std::isfinite(ranges[r].from) && std::isfinite(ranges[r].to),

@@ -5,11 +5,13 @@
 #include <cstring>
 #include <string>
 
-#include "Format.h"
 #include "FuzzCheck.h"
-#include "Numbers.h"
-#include "Pad.h"
-#include "Text.h"
+#include "core/Format.h"
+#include "core/Numbers.h"
+#include "core/Pad.h"
+#include "core/Text.h"
+
+using namespace orv::core;
 
 namespace {
 
@@ -37,11 +39,11 @@ bool isWholeTwoDigits(std::string_view t) {
 }
 
 void checkReading(std::string_view text) {
-  const double v = orv::numericReading(text);
+  const double v = numericReading(text);
   FUZZ_CHECK(std::isfinite(v), "a reading is a finite number");
-  if (orv::isDecimalNumber(text)) {
+  if (isDecimalNumber(text)) {
     // A whole decimal number reads as the C library reads it.
-    const std::string trimmed(orv::trimBlanks(text));
+    const std::string trimmed(trimBlanks(text));
     const double expected = std::strtod(trimmed.c_str(), nullptr);
     FUZZ_CHECK(!std::isfinite(expected) ? v == 0.0 : v == expected,
                "a decimal number reads as strtod reads it");
@@ -49,24 +51,24 @@ void checkReading(std::string_view text) {
 }
 
 void checkFormat(std::string_view value, double factor, int kind, std::string_view unit) {
-  const std::string shown = orv::F_FORMAT(value, factor, kind, unit);
-  if (orv::isNotAvailable(value)) {
+  const std::string shown = F_FORMAT(value, factor, kind, unit);
+  if (isNotAvailable(value)) {
     FUZZ_CHECK(shown == "N/A", "blank, -1 and N/A show as N/A");
     return;
   }
   std::string_view number = shown;
-  if (orv::isMetric(unit)) {
-    if (kind == orv::kNoUnit) FUZZ_CHECK(shown == value, "metric passes the value through");
+  if (isMetric(unit)) {
+    if (kind == kNoUnit) FUZZ_CHECK(shown == value, "metric passes the value through");
     return;
   }
-  if (kind == orv::kLength) {
+  if (kind == kLength) {
     FUZZ_CHECK(number.ends_with(" in"), "an imperial length ends in \" in\"");
     number.remove_suffix(3);
-  } else if (kind == orv::kWeight) {
+  } else if (kind == kWeight) {
     FUZZ_CHECK(number.ends_with(" lb"), "an imperial weight ends in \" lb\"");
     number.remove_suffix(3);
   }
-  if (factor == orv::kKgToPounds) {
+  if (factor == kKgToPounds) {
     FUZZ_CHECK(isWholeTwoDigits(number), "a weight is a whole number of two digits or more");
   } else {
     FUZZ_CHECK(isOneDecimal(number), "a length has one decimal");
@@ -85,14 +87,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   checkReading(value);
   checkReading(unitPart);
 
-  constexpr double kFactors[] = {orv::kCmToInches, orv::kKgToPounds, 0.0, 1e300};
+  constexpr double kFactors[] = {kCmToInches, kKgToPounds, 0.0, 1e300};
   const double factor = kFactors[options & 3];
   const int kind = (options >> 2) % 3;
   for (const std::string_view unit :
        {std::string_view("Metric"), std::string_view("Imperial"), unitPart})
     checkFormat(value, factor, kind, unit);
 
-  const std::string padded = orv::F_PAD(value, width);
+  const std::string padded = F_PAD(value, width);
   FUZZ_CHECK(padded.size() == width, "F_PAD gives exactly the width");
   FUZZ_CHECK(padded.compare(0, std::min(width, value.size()), value.substr(0, width)) == 0,
              "F_PAD keeps the text's first characters");
@@ -103,9 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (value.size() >= sizeof(double)) {
     double any = 0;
     std::memcpy(&any, value.data(), sizeof any);
-    FUZZ_CHECK(isOneDecimal(orv::formatOneDecimal(any)), "any double writes with one decimal");
-    FUZZ_CHECK(isWholeTwoDigits(orv::formatWholeTwoDigits(any)),
-               "any double writes as a whole number");
+    FUZZ_CHECK(isOneDecimal(formatOneDecimal(any)), "any double writes with one decimal");
+    FUZZ_CHECK(isWholeTwoDigits(formatWholeTwoDigits(any)), "any double writes as a whole number");
   }
   return 0;
 }

@@ -4,12 +4,15 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "MakeReport.h"
-#include "ModelReport.h"
 #include "PageCheck.h"
-#include "RowList.h"
-#include "YearReport.h"
-#include "YearWalk.h"
+#include "core/RowList.h"
+#include "core/YearWalk.h"
+#include "output/reports/MakeReport.h"
+#include "output/reports/ModelReport.h"
+#include "output/reports/YearReport.h"
+
+using namespace orv::core;
+using namespace orv::output;
 
 namespace {
 
@@ -17,7 +20,7 @@ void checkYearReport(std::string_view data, std::string_view year, std::string_v
                      bool compact) {
   std::string page;
   std::size_t pieces = 0;
-  const bool written = orv::writeYearReport(data, year, unit, compact, [&](std::string_view p) {
+  const bool written = writeYearReport(data, year, unit, compact, [&](std::string_view p) {
     page += p;
     ++pieces;
     return true;
@@ -27,8 +30,8 @@ void checkYearReport(std::string_view data, std::string_view year, std::string_v
   // A sink that refuses a piece stops the report, which then says so.
   std::size_t taken = 0;
   const std::size_t refused = pieces / 2;
-  FUZZ_CHECK(!orv::writeYearReport(data, year, unit, compact,
-                                   [&](std::string_view) { return taken++ < refused; }),
+  FUZZ_CHECK(!writeYearReport(data, year, unit, compact,
+                              [&](std::string_view) { return taken++ < refused; }),
              "a refused piece fails the report");
   FUZZ_CHECK(taken == refused + 1, "no piece follows the refused one");
 }
@@ -42,21 +45,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const std::string_view version = in.part();
   const std::string_view data = in.rest();
 
-  const auto makes = orv::makeNames(data);
+  const auto makes = makeNames(data);
   const std::string make = makes.empty() ? std::string(year) : makes[(pick & 0x3F) % makes.size()];
-  const auto rows = orv::rowList(data, make, "");
+  const auto rows = rowList(data, make, "");
   // A model of the row list, or one that is not there.
   const std::string_view model =
-      rows.empty() ? std::string_view("X") : orv::gridModelName(rows[(pick & 0x3F) % rows.size()]);
+      rows.empty() ? std::string_view("X") : gridModelName(rows[(pick & 0x3F) % rows.size()]);
 
   // The pick byte also chooses the unit system and the year layout: one of each per input
   // keeps the target fast.
   const std::string_view unit = (pick & 0x40) ? "Imperial" : "Metric";
   const bool compact = (pick & 0x80) != 0;
-  orv::fuzz::checkPage(orv::makeReportPage(year, make, rows, unit, version));
-  const std::string page = orv::modelReportPage(year, make, model, rows, unit, version);
+  orv::fuzz::checkPage(makeReportPage(year, make, rows, unit, version));
+  const std::string page = modelReportPage(year, make, model, rows, unit, version);
   orv::fuzz::checkPage(page);
-  const bool found = orv::reportedRecord(rows, model).has_value();
+  const bool found = reportedRecord(rows, model).has_value();
   FUZZ_CHECK(found == (page.find("<CENTER><B>") != std::string::npos),
              "the model page has a heading exactly when the model is found");
   checkYearReport(data, year, unit, compact);

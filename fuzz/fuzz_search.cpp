@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "Places.h"
-#include "SearchScan.h"
-#include "YearWalk.h"
+#include "core/Places.h"
+#include "core/YearWalk.h"
+#include "output/search/SearchScan.h"
+
+using namespace orv::core;
+using namespace orv::output;
 
 namespace {
 
@@ -32,9 +35,9 @@ struct SearchFolder {
   fs::path path;
 };
 
-const orv::Places& searchPlaces() {
+const orv::core::Places& searchPlaces() {
   static const SearchFolder folder;
-  static const orv::Places places(folder.path, folder.path, folder.path);
+  static const orv::core::Places places(folder.path, folder.path, folder.path);
   return places;
 }
 
@@ -50,11 +53,11 @@ std::vector<std::string_view> resultLines(std::string_view text) {
   return lines;
 }
 
-void checkResult(const orv::search::SearchResult& result, std::size_t records) {
+void checkResult(const orv::output::SearchResult& result, std::size_t records) {
   const auto lines = resultLines(result.text);
-  FUZZ_CHECK(result.hits >= 0 && result.hits <= orv::search::kMaxHits + 1,
+  FUZZ_CHECK(result.hits >= 0 && result.hits <= orv::output::kMaxHits + 1,
              "the scan stops at the first hit beyond the limit");
-  FUZZ_CHECK(result.stopped == (result.hits > orv::search::kMaxHits),
+  FUZZ_CHECK(result.stopped == (result.hits > orv::output::kMaxHits),
              "the scan says it stopped exactly when it passed the limit");
   FUZZ_CHECK(result.hits <= static_cast<int>(records), "no more hits than records");
   const auto hits = static_cast<std::size_t>(result.hits);
@@ -67,7 +70,7 @@ void checkResult(const orv::search::SearchResult& result, std::size_t records) {
                "a hit line holds no line break of its own");
   }
   FUZZ_CHECK(lines[hits + 1].empty(), "an empty line follows the hits");
-  FUZZ_CHECK(std::string(lines[hits + 2]) + "\r\n" == orv::search::countLine(result.hits),
+  FUZZ_CHECK(std::string(lines[hits + 2]) + "\r\n" == orv::output::countLine(result.hits),
              "the count line gives the hits");
 }
 
@@ -76,27 +79,27 @@ void checkResult(const orv::search::SearchResult& result, std::size_t records) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   orv::fuzz::FuzzInput in(bytes, size);
   const std::string_view caption = (in.byte() & 1) ? "(inches)" : "(cm)";
-  orv::search::RangeTexts boxes;
+  orv::output::RangeTexts boxes;
   for (auto& box : boxes) box = in.part();
   const std::string_view yearFile = in.rest();
 
-  const orv::Places& places = searchPlaces();
+  const orv::core::Places& places = searchPlaces();
   {
     std::ofstream out(places.currentFolder() / "SP1972.TXT", std::ios::binary | std::ios::trunc);
     out.write(yearFile.data(), static_cast<std::streamsize>(yearFile.size()));
     FUZZ_CHECK(out.good(), "the year file is written");
   }
   std::size_t records = 0;
-  orv::YearWalker walk(yearFile);
-  for (orv::YearRecord record; walk.nextRecord(record);) ++records;
+  YearWalker walk(yearFile);
+  for (YearRecord record; walk.nextRecord(record);) ++records;
 
   // 1971 is missing and skipped; 1972 is the fuzzed file.
-  checkResult(orv::search::scanYears(boxes, caption, places, "1972"), records);
+  checkResult(orv::output::scanYears(boxes, caption, places, "1972"), records);
   // With every box blank each record is a hit, up to the limit.
-  const auto all = orv::search::scanYears({}, caption, places, "1972");
+  const auto all = orv::output::scanYears({}, caption, places, "1972");
   checkResult(all, records);
   FUZZ_CHECK(
-      all.hits == static_cast<int>(std::min<std::size_t>(records, orv::search::kMaxHits + 1)),
+      all.hits == static_cast<int>(std::min<std::size_t>(records, orv::output::kMaxHits + 1)),
       "blank ranges take every record");
   return 0;
 }

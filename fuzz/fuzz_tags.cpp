@@ -3,8 +3,10 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "TagText.h"
-#include "Text.h"
+#include "core/TagText.h"
+#include "core/Text.h"
+
+using namespace orv::core;
 
 namespace {
 
@@ -12,8 +14,8 @@ void checkTag(std::string_view text, std::string_view tag, long start) {
   const std::string openTag = "<" + std::string(tag) + ">";
   const std::string closeTag = "</" + std::string(tag) + ">";
   const std::size_t from = start > 1 ? static_cast<std::size_t>(start - 1) : 0;
-  const auto e = orv::findElement(text, tag, from);
-  const std::string value = orv::F_GETTAG(text, tag, start);
+  const auto e = findElement(text, tag, from);
+  const std::string value = F_GETTAG(text, tag, start);
   if (!e) {
     FUZZ_CHECK(value == "-1", "a missing element reads -1");
     return;
@@ -22,14 +24,14 @@ void checkTag(std::string_view text, std::string_view tag, long start) {
   FUZZ_CHECK(orv::fuzz::within(e->value, text), "the value is a view into the text");
   FUZZ_CHECK(e->open >= from && text.substr(e->open).starts_with(openTag),
              "the element opens at or after the start");
-  FUZZ_CHECK(orv::findText(text, openTag, from) == e->open, "the first opening tag counts");
+  FUZZ_CHECK(findText(text, openTag, from) == e->open, "the first opening tag counts");
   FUZZ_CHECK(text.substr(e->close).starts_with(closeTag), "the element closes with its tag");
   FUZZ_CHECK(e->value.find(closeTag) == std::string_view::npos,
              "a value runs to the first closing tag");
-  const auto first = orv::findElement(text, tag, 0);
+  const auto first = findElement(text, tag, 0);
   FUZZ_CHECK(first.has_value(), "an element found later is found from the start too");
-  FUZZ_CHECK(orv::F_GETTAG2(text, tag) == first->value, "F_GETTAG2 reads from position 1");
-  FUZZ_CHECK(orv::tagValue(text, tag) == first->value, "tagValue reads from position 1");
+  FUZZ_CHECK(F_GETTAG2(text, tag) == first->value, "F_GETTAG2 reads from position 1");
+  FUZZ_CHECK(tagValue(text, tag) == first->value, "tagValue reads from position 1");
 }
 
 }  // namespace
@@ -44,12 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                    std::string_view("DA"), std::string_view("R")}) {
     checkTag(text, t, start);
   }
-  if (!orv::findElement(text, tag)) {
-    FUZZ_CHECK(orv::F_GETTAG2(text, tag).empty(), "F_GETTAG2 of a missing element is empty");
+  if (!findElement(text, tag)) {
+    FUZZ_CHECK(F_GETTAG2(text, tag).empty(), "F_GETTAG2 of a missing element is empty");
   }
 
-  const std::string word = orv::F_FIRSTWORD(text);
-  const std::string_view trimmed = orv::trimBlanks(text);
+  const std::string word = F_FIRSTWORD(text);
+  const std::string_view trimmed = trimBlanks(text);
   FUZZ_CHECK(word.find(' ') == std::string::npos, "the first word holds no blank");
   FUZZ_CHECK(trimmed.starts_with(word), "the first word begins the trimmed text");
   FUZZ_CHECK(word.size() == trimmed.size() || trimmed[word.size()] == ' ',

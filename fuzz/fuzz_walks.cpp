@@ -3,10 +3,12 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "RowList.h"
-#include "TagText.h"
-#include "Text.h"
-#include "YearWalk.h"
+#include "core/RowList.h"
+#include "core/TagText.h"
+#include "core/Text.h"
+#include "core/YearWalk.h"
+
+using namespace orv::core;
 
 namespace {
 
@@ -14,7 +16,7 @@ using orv::fuzz::within;
 
 void checkMakeList(std::string_view data) {
   std::size_t makes = 0;
-  orv::forEachMakeName(data, [&](std::string_view make) {
+  forEachMakeName(data, [&](std::string_view make) {
     FUZZ_CHECK(within(make, data), "a make name is a view into the data");
     FUZZ_CHECK(std::string_view(make.data() - 4, 4) == "<MA>", "a make follows its tag");
     FUZZ_CHECK(
@@ -22,7 +24,7 @@ void checkMakeList(std::string_view data) {
         "a make runs to its closing tag");
     ++makes;
   });
-  const auto names = orv::makeNames(data);
+  const auto names = makeNames(data);
   FUZZ_CHECK(names.size() <= makes, "the make list holds no more names than make elements");
   for (std::size_t i = 1; i < names.size(); ++i)
     FUZZ_CHECK(names[i] != names[i - 1], "the make list never repeats the name before");
@@ -31,7 +33,7 @@ void checkMakeList(std::string_view data) {
 // The model record of every make, in file order.
 void checkModelRecords(std::string_view data) {
   const char* previous = nullptr;
-  orv::forEachModelRecord(data, [&](std::string_view record) {
+  forEachModelRecord(data, [&](std::string_view record) {
     FUZZ_CHECK(within(record, data), "a model record is a view into the data");
     FUZZ_CHECK(record.starts_with("<MA>"), "a model record begins with its make");
     // The record's end is searched from the end of its make: a make value may run over a "</R>".
@@ -49,25 +51,25 @@ void checkMakeScan(std::string_view data, std::string_view makeText, std::string
   checkModelRecords(data);
   // The scan of one make is not a part of the scan of all: past a make it does not want, it
   // looks for the next record from that make's end, not from the record's end.
-  const std::string wanted = orv::toUpper(orv::trimBlanks(makeText));
-  orv::forEachModelRecord(data, wanted, [&](std::string_view record) {
+  const std::string wanted = toUpper(trimBlanks(makeText));
+  forEachModelRecord(data, wanted, [&](std::string_view record) {
     FUZZ_CHECK(within(record, data) && record.starts_with("<MA>"),
                "a record of the make scan is a model record of the data");
-    FUZZ_CHECK(orv::equalsTrimmedUpper(orv::tagValue(record, "MA"), wanted),
+    FUZZ_CHECK(equalsTrimmedUpper(tagValue(record, "MA"), wanted),
                "a record of the make scan has the wanted make");
   });
-  const auto rows = orv::rowList(data, makeText, filter);
-  const std::string upperFilter = orv::toUpper(orv::trimBlanks(filter));
+  const auto rows = rowList(data, makeText, filter);
+  const std::string upperFilter = toUpper(trimBlanks(filter));
   for (const auto row : rows) {
-    FUZZ_CHECK(orv::passesModelFilter(row, upperFilter), "every row passes the model filter");
+    FUZZ_CHECK(passesModelFilter(row, upperFilter), "every row passes the model filter");
     FUZZ_CHECK(within(row, data), "a row is a view into the data");
   }
   if (wanted.empty()) FUZZ_CHECK(rows.empty(), "a blank make lists no rows");
 }
 
 void checkRecordWalk(std::string_view data) {
-  orv::YearWalker walk(data);
-  orv::YearRecord record;
+  YearWalker walk(data);
+  YearRecord record;
   std::size_t previousClose = 0;
   bool first = true;
   while (walk.nextRecord(record)) {
@@ -80,7 +82,7 @@ void checkRecordWalk(std::string_view data) {
     for (const auto& [element, tag] :
          {std::pair{&record.make, "MA"}, std::pair{&record.model, "MO"},
           std::pair{&record.dimensions, "DA"}}) {
-      const auto lookup = orv::findElement(record.text, tag);
+      const auto lookup = findElement(record.text, tag);
       FUZZ_CHECK(
           element->has_value() == lookup.has_value() && (!lookup || **element == lookup->value),
           "a record's element reads as a lookup in its text");
@@ -100,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   checkMakeList(data);
   checkMakeScan(data, makeText, filter);
   // The first make of the data, so that the make scan finds something on most inputs.
-  const auto names = orv::makeNames(data);
+  const auto names = makeNames(data);
   if (!names.empty()) checkMakeScan(data, names.front(), filter);
   checkRecordWalk(data);
   return 0;

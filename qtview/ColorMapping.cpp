@@ -1,4 +1,4 @@
-#include "ColorMapping.h"
+#include "qtview/ColorMapping.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "Design.h"
+#include "form/Design.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "ControlWidgets.h"
+#include "qtview/ControlWidgets.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>

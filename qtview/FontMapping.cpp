@@ -1,10 +1,10 @@
-#include "FontMapping.h"
+#include "qtview/FontMapping.h"
 
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 
-#include "QtText.h"
+#include "qtview/QtText.h"
 
 namespace orv::qt {
 

@@ -6,7 +6,7 @@
 
 #include <QFont>
 
-#include "Design.h"
+#include "form/Design.h"
 
 namespace orv::qt {
 

@@ -1,9 +1,9 @@
-#include "FormView.h"
+#include "qtview/FormView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 
-#include "QtText.h"
+#include "qtview/QtText.h"
 
 namespace orv::qt {
 

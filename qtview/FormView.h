@@ -34,7 +34,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Form.h"
+#include "form/Form.h"
 
 class QKeyEvent;
 

@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "ControlWidgets.h"
-#include "FormView.h"
-#include "QtText.h"
+#include "qtview/ControlWidgets.h"
+#include "qtview/FormView.h"
+#include "qtview/QtText.h"
 
 namespace orv::qt {
 

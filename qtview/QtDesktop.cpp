@@ -1,4 +1,4 @@
-#include "QtDesktop.h"
+#include "qtview/QtDesktop.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -9,8 +9,8 @@
 #include <QUrl>
 #include <memory>
 
-#include "FormView.h"
-#include "QtText.h"
+#include "qtview/FormView.h"
+#include "qtview/QtText.h"
 
 namespace orv::qt {
 

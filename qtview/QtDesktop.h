@@ -10,7 +10,7 @@
 
 #include <functional>
 
-#include "Desktop.h"
+#include "form/Desktop.h"
 
 namespace orv::qt {
 

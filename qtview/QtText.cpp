@@ -1,4 +1,4 @@
-#include "QtText.h"
+#include "qtview/QtText.h"
 
 namespace orv::qt {
 

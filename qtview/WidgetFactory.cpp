@@ -7,9 +7,9 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "ControlWidgets.h"
-#include "FormView.h"
-#include "QtText.h"
+#include "qtview/ControlWidgets.h"
+#include "qtview/FormView.h"
+#include "qtview/QtText.h"
 
 namespace orv::qt {
 

@@ -10,11 +10,11 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "ColorMapping.h"
-#include "ControlWidgets.h"
-#include "FontMapping.h"
-#include "FormView.h"
-#include "QtText.h"
+#include "qtview/ColorMapping.h"
+#include "qtview/ControlWidgets.h"
+#include "qtview/FontMapping.h"
+#include "qtview/FormView.h"
+#include "qtview/QtText.h"
 
 namespace orv::qt {
 

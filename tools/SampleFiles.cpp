@@ -5,8 +5,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "NewFile.h"
 #include "SampleData.h"
+#include "core/NewFile.h"
 
 namespace orv::sample {
 
@@ -55,10 +55,10 @@ std::string writeSampleData(const std::filesystem::path& folder, int lastYear) {
   if (ec) return "The folder " + folder.string() + " can not be created: " + ec.message() + ".";
   for (int year = kFirstYear; year <= lastYear; ++year) {
     const std::string problem =
-        writeNewFile(folder / ("SP" + std::to_string(year) + ".TXT"), yearText(year));
+        core::writeNewFile(folder / ("SP" + std::to_string(year) + ".TXT"), yearText(year));
     if (!problem.empty()) return problem;
   }
-  return writeNewFile(folder / "VERSION.TXT", versionText(lastYear));
+  return core::writeNewFile(folder / "VERSION.TXT", versionText(lastYear));
 }
 
 }  // namespace orv::sample

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "SampleData.h"
-#include "YearWalk.h"
+#include "core/YearWalk.h"
+
+using namespace orv::core;
 
 namespace {
 
@@ -21,7 +23,7 @@ const std::string& yearData() {
 // A make from the middle of the file, so the scan passes many other makes first and after.
 const std::string& middleMake() {
   static const std::string make = [] {
-    const auto names = orv::makeNames(yearData());
+    const auto names = orv::core::makeNames(yearData());
     return names[names.size() / 2];
   }();
   return make;
@@ -51,7 +53,7 @@ void BM_MakeScanOneMake(benchmark::State& state) {
   std::size_t records = 0;
   for (auto _ : state) {
     records = 0;
-    orv::forEachModelRecord(data, make, [&](std::string_view r) {
+    orv::core::forEachModelRecord(data, make, [&](std::string_view r) {
       benchmark::DoNotOptimize(r.data());
       ++records;
     });
@@ -66,7 +68,7 @@ void BM_MakeNames(benchmark::State& state) {
   const std::string& data = yearData();
   std::size_t makes = 0;
   for (auto _ : state) {
-    const auto names = orv::makeNames(data);
+    const auto names = orv::core::makeNames(data);
     makes = names.size();
     benchmark::DoNotOptimize(names.data());
   }

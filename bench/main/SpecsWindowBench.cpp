@@ -8,7 +8,10 @@
 #include <string>
 
 #include "BigYear.h"
-#include "SpecsWindow.h"
+#include "windows/main/SpecsWindow.h"
+
+using namespace orv::core;
+using namespace orv::windows;
 
 namespace {
 

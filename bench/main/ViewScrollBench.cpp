@@ -12,9 +12,12 @@
 #include <filesystem>
 
 #include "BigYear.h"
-#include "FormView.h"
-#include "QtDesktop.h"
-#include "SpecsWindow.h"
+#include "qtview/FormView.h"
+#include "qtview/QtDesktop.h"
+#include "windows/main/SpecsWindow.h"
+
+using namespace orv::core;
+using namespace orv::windows;
 
 namespace {
 

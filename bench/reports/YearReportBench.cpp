@@ -9,8 +9,11 @@
 #include <filesystem>
 #include <string>
 
-#include "PageOutput.h"
-#include "YearReport.h"
+#include "output/reports/PageOutput.h"
+#include "output/reports/YearReport.h"
+
+using namespace orv::core;
+using namespace orv::output;
 
 namespace {
 
@@ -62,15 +65,16 @@ void BM_YearReportBoxedImperial(benchmark::State& state) {
   const fs::path report = root / "orvane-bench";
   fs::create_directory(report);
   fs::permissions(report, fs::perms::owner_all, fs::perm_options::replace);
-  const orv::Places places(root, root, report);
+  const orv::core::Places places(root, root, report);
 
   std::uintmax_t pageBytes = 0;
   for (auto _ : state) {
-    orv::PageOutput out(places);
-    const bool ok = out.open() &&
-                    orv::writeYearReport(year, "1995", "Imperial", false,
-                                         [&out](std::string_view p) { return out.write(p); }) &&
-                    out.finish();
+    orv::output::PageOutput out(places);
+    const bool ok =
+        out.open() &&
+        orv::output::writeYearReport(year, "1995", "Imperial", false,
+                                     [&out](std::string_view p) { return out.write(p); }) &&
+        out.finish();
     if (!ok) {
       state.SkipWithError(out.message().c_str());
       break;

@@ -13,9 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "FileProcs.h"
-#include "Places.h"
-#include "SearchScan.h"
+#include "core/FileProcs.h"
+#include "core/Places.h"
+#include "output/search/SearchScan.h"
+
+using namespace orv::core;
+using namespace orv::output;
 
 namespace {
 
@@ -93,17 +96,17 @@ void generateOnce() {
   if (!fs::exists(gDataFolder / kStamp)) {
     std::fprintf(stderr, "generating %d year files in %s ...\n", kLastYear - 1970,
                  gDataFolder.c_str());
-    for (int year = orv::search::kFirstYear; year <= kLastYear; ++year) {
+    for (int year = orv::output::kFirstYear; year <= kLastYear; ++year) {
       std::ofstream(gDataFolder / yearName(year), std::ios::binary) << yearFile(year);
     }
     std::ofstream(gDataFolder / kStamp) << "done\n";
   }
-  for (int year = orv::search::kFirstYear; year <= kLastYear; ++year)
+  for (int year = orv::output::kFirstYear; year <= kLastYear; ++year)
     gTotalBytes += fs::file_size(gDataFolder / yearName(year));
 }
 
-orv::Places places() {
-  return orv::Places(gDataFolder, gDataFolder, gDataFolder / "report");
+orv::core::Places places() {
+  return orv::core::Places(gDataFolder, gDataFolder, gDataFolder / "report");
 }
 
 double megabytes(std::uintmax_t bytes) {
@@ -113,7 +116,7 @@ double megabytes(std::uintmax_t bytes) {
 // `grep -c '<R>'` over the same files, timed around std::system; the best of three runs.
 void timeGrep() {
   std::string command = "cd '" + gDataFolder.string() + "' && LC_ALL=C grep -c '<R>'";
-  for (int year = orv::search::kFirstYear; year <= kLastYear; ++year)
+  for (int year = orv::output::kFirstYear; year <= kLastYear; ++year)
     command += " " + yearName(year);
   // Not /dev/null: GNU grep stops at the first match when its output is discarded.
   command += " > grep-counts.txt";
@@ -133,7 +136,7 @@ void BM_ScanNarrowRanges(benchmark::State& state) {
   const auto p = places();
   int hits = 0;
   for (auto _ : state) {
-    const auto r = orv::search::scanYears({"250", "252", "150", "151", "150", "152"}, "(cm)", p,
+    const auto r = orv::output::scanYears({"250", "252", "150", "151", "150", "152"}, "(cm)", p,
                                           std::to_string(kLastYear));
     hits = r.hits;
     benchmark::DoNotOptimize(r.text.data());
@@ -147,7 +150,7 @@ BENCHMARK(BM_ScanNarrowRanges)->Unit(benchmark::kMillisecond);
 void BM_ScanNarrowRangesInches(benchmark::State& state) {
   const auto p = places();
   for (auto _ : state) {
-    const auto r = orv::search::scanYears({"98.4", "99.2", "59", "59.5", "59", "59.8"}, "(inches)",
+    const auto r = orv::output::scanYears({"98.4", "99.2", "59", "59.5", "59", "59.8"}, "(inches)",
                                           p, std::to_string(kLastYear));
     benchmark::DoNotOptimize(r.text.data());
   }
@@ -161,7 +164,7 @@ void BM_ScanAllBlankStops(benchmark::State& state) {
   bool stopped = false;
   for (auto _ : state) {
     const auto r =
-        orv::search::scanYears({"", "", "", "", "", ""}, "(cm)", p, std::to_string(kLastYear));
+        orv::output::scanYears({"", "", "", "", "", ""}, "(cm)", p, std::to_string(kLastYear));
     stopped = r.stopped;
     benchmark::DoNotOptimize(r.text.data());
   }
@@ -175,8 +178,8 @@ void BM_ReadAndCountRecords(benchmark::State& state) {
   std::size_t records = 0;
   for (auto _ : state) {
     records = 0;
-    for (int year = orv::search::kFirstYear; year <= kLastYear; ++year) {
-      const std::string text = orv::F_READFILE(p, yearName(year));
+    for (int year = orv::output::kFirstYear; year <= kLastYear; ++year) {
+      const std::string text = orv::core::F_READFILE(p, yearName(year));
       const char* at = text.data();
       const char* const end = text.data() + text.size();
       while (true) {
@@ -197,8 +200,8 @@ BENCHMARK(BM_ReadAndCountRecords)->Unit(benchmark::kMillisecond);
 void BM_ReadOnly(benchmark::State& state) {
   const auto p = places();
   for (auto _ : state) {
-    for (int year = orv::search::kFirstYear; year <= kLastYear; ++year) {
-      const std::string text = orv::F_READFILE(p, yearName(year));
+    for (int year = orv::output::kFirstYear; year <= kLastYear; ++year) {
+      const std::string text = orv::core::F_READFILE(p, yearName(year));
       benchmark::DoNotOptimize(text.data());
     }
   }

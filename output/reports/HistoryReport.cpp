@@ -1,9 +1,11 @@
-#include "HistoryReport.h"
+#include "output/reports/HistoryReport.h"
 
-#include "Page.h"
-#include "Text.h"
+#include "core/Text.h"
+#include "output/reports/Page.h"
 
-namespace orv {
+namespace orv::output {
+
+using namespace core;
 
 bool historyIsMissing(std::string_view historyText) {
   return historyText == "-1" || trimBlanks(historyText).empty();
@@ -46,4 +48,4 @@ std::string historyPage(std::string_view historyText) {
   return page;
 }
 
-}  // namespace orv
+}  // namespace orv::output

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::output {
 
 // True when the text read from VERSION.TXT gives no history to show: unreadable ("-1"),
 // empty, or blanks only. The caller then says "History file does not exist.".
@@ -19,4 +19,4 @@ std::string F_HTMLTEXT(std::string_view text);
 // The whole history page (no heading block).
 std::string historyPage(std::string_view historyText);
 
-}  // namespace orv
+}  // namespace orv::output

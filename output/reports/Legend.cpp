@@ -1,12 +1,12 @@
-#include "Legend.h"
+#include "output/reports/Legend.h"
 
-#include "Page.h"
+#include "output/reports/Page.h"
 
-namespace orv {
+namespace orv::output {
 
 // Descriptions are written as their original fragments, concatenated: a blank before some
 // "<BR>" and not others is part of the published page.
-const std::array<LegendRow, kFieldCount> kLegend{{
+const std::array<LegendRow, core::kFieldCount> kLegend{{
     {"&nbsp; A",
      "Longitudinal distance between the center of the front bumper <BR>"
      "and the center of the base of the windshield"},
@@ -61,4 +61,4 @@ std::string legendPage() {
   return page;
 }
 
-}  // namespace orv
+}  // namespace orv::output

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "Fields.h"
+#include "core/Fields.h"
 
-namespace orv {
+namespace orv::output {
 
 struct LegendRow {
   std::string_view codeCell;
@@ -17,7 +17,7 @@ struct LegendRow {
 };
 
 // Row i describes field i of kFields (A ... TR, CW, WD).
-extern const std::array<LegendRow, kFieldCount> kLegend;
+extern const std::array<LegendRow, core::kFieldCount> kLegend;
 
 // Appends the code and description cells of one row, each line ending in CR LF. The row
 // is left open: a caller may add cells before the next row begins.
@@ -26,4 +26,4 @@ void appendLegendCells(std::string& page, const LegendRow& row);
 // The whole legend page.
 std::string legendPage();
 
-}  // namespace orv
+}  // namespace orv::output

@@ -1,12 +1,14 @@
-#include "MakeReport.h"
+#include "output/reports/MakeReport.h"
 
-#include "Fields.h"
-#include "Format.h"
-#include "Page.h"
-#include "TagText.h"
-#include "Text.h"
+#include "core/Fields.h"
+#include "core/Format.h"
+#include "core/TagText.h"
+#include "core/Text.h"
+#include "output/reports/Page.h"
 
-namespace orv {
+namespace orv::output {
+
+using namespace core;
 
 namespace {
 
@@ -80,4 +82,4 @@ std::string makeReportPage(std::string_view yearText, std::string_view makeText,
   return buildMakePage(yearText, makeText, rowList, unitText, versionText);
 }
 
-}  // namespace orv
+}  // namespace orv::output

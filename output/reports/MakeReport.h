@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::output {
 
 // The page for the row list (model records, list order). Year and make are used untrimmed
 // in the heading. The caller has already refused an empty make ("No Make is selected.").
@@ -17,4 +17,4 @@ std::string makeReportPage(std::string_view yearText, std::string_view makeText,
                            std::span<const std::string_view> rowList, std::string_view unitText,
                            std::string_view versionText);
 
-}  // namespace orv
+}  // namespace orv::output

@@ -1,14 +1,16 @@
-#include "ModelReport.h"
+#include "output/reports/ModelReport.h"
 
-#include "Fields.h"
-#include "Format.h"
-#include "Legend.h"
-#include "Numbers.h"
-#include "Page.h"
-#include "RowList.h"
-#include "Text.h"
+#include "core/Fields.h"
+#include "core/Format.h"
+#include "core/Numbers.h"
+#include "core/RowList.h"
+#include "core/Text.h"
+#include "output/reports/Legend.h"
+#include "output/reports/Page.h"
 
-namespace orv {
+namespace orv::output {
+
+using namespace core;
 
 namespace {
 
@@ -99,4 +101,4 @@ std::string modelReportPage(std::string_view year, std::string_view make,
   return buildModelPage(year, make, selectedModel, rowList, unitText, versionText);
 }
 
-}  // namespace orv
+}  // namespace orv::output

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::output {
 
 // The page for the model `selectedModel` of the row list (model records, list order).
 // Year, make and model are trimmed here; the caller has already refused an empty model
@@ -31,4 +31,4 @@ std::optional<std::size_t> reportedRecord(std::span<const std::string_view> rowL
 // nothing when the year is blank.
 std::string_view measurementCentury(std::string_view twoDigitYear);
 
-}  // namespace orv
+}  // namespace orv::output

@@ -1,6 +1,6 @@
-#include "Page.h"
+#include "output/reports/Page.h"
 
-namespace orv {
+namespace orv::output {
 
 std::string pageHead(std::string_view title) {
   std::string out;
@@ -52,4 +52,4 @@ std::string escapeHtml(std::string_view text) {
   return out;
 }
 
-}  // namespace orv
+}  // namespace orv::output

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::output {
 
 inline constexpr std::string_view kCrLf = "\r\n";
 
@@ -28,4 +28,4 @@ void appendEscaped(std::string& out, std::string_view text);
 // `text` with & < > and the double quote written as entities; other bytes unchanged.
 std::string escapeHtml(std::string_view text);
 
-}  // namespace orv
+}  // namespace orv::output

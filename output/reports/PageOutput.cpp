@@ -1,6 +1,8 @@
-#include "PageOutput.h"
+#include "output/reports/PageOutput.h"
 
-namespace orv {
+namespace orv::output {
+
+using namespace core;
 
 namespace {
 constexpr std::string_view kLead = "The report page could not be written. ";
@@ -45,4 +47,4 @@ std::string writePage(const Places& places, std::string_view page) {
   return out.message();
 }
 
-}  // namespace orv
+}  // namespace orv::output

@@ -8,20 +8,20 @@
 #include <string>
 #include <string_view>
 
-#include "NewFile.h"
-#include "Places.h"
+#include "core/NewFile.h"
+#include "core/Places.h"
 
-namespace orv {
+namespace orv::output {
 
 inline constexpr std::string_view kPageFile = "C:\\TEMP\\ORV.HTM";
 
 // Where the page file really is: the report folder's ORV.HTM.
-std::optional<std::filesystem::path> pageFilePath(const Places& places);
+std::optional<std::filesystem::path> pageFilePath(const core::Places& places);
 
 // A page written in pieces (the year report) or at once.
 class PageOutput {
  public:
-  explicit PageOutput(const Places& places) : places_(places) {}
+  explicit PageOutput(const core::Places& places) : places_(places) {}
 
   // Checks the report folder, deletes the old page and creates the file. False with
   // message() set when any of that fails.
@@ -42,13 +42,13 @@ class PageOutput {
  private:
   bool failed(const std::string& reason);
 
-  Places places_;  // a copy: the page may outlive the caller's places
-  NewFile file_;
+  core::Places places_;  // a copy: the page may outlive the caller's places
+  core::NewFile file_;
   std::filesystem::path path_;
   std::string message_;
 };
 
 // Writes `page` as the whole page file; empty on success, else the message for the user.
-std::string writePage(const Places& places, std::string_view page);
+std::string writePage(const core::Places& places, std::string_view page);
 
-}  // namespace orv
+}  // namespace orv::output

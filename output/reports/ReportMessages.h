@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-namespace orv {
+namespace orv::output {
 
 inline constexpr std::string_view kNoModelSelected = "No Model selected.";
 inline constexpr std::string_view kNoMakeSelected = "No Make is selected.";
@@ -11,4 +11,4 @@ inline constexpr std::string_view kNoYearSelected = "No Year is selected.";
 // Also for an empty, blank or unreadable VERSION.TXT.
 inline constexpr std::string_view kNoHistory = "History file does not exist.";
 
-}  // namespace orv
+}  // namespace orv::output

@@ -1,15 +1,17 @@
-#include "YearReport.h"
+#include "output/reports/YearReport.h"
 
 #include <array>
 #include <string>
 
-#include "Fields.h"
-#include "Format.h"
-#include "Page.h"
-#include "Text.h"
-#include "YearWalk.h"
+#include "core/Fields.h"
+#include "core/Format.h"
+#include "core/Text.h"
+#include "core/YearWalk.h"
+#include "output/reports/Page.h"
 
-namespace orv {
+namespace orv::output {
+
+using namespace core;
 
 namespace {
 
@@ -142,4 +144,4 @@ bool writeYearReport(std::string_view yearData, std::string_view yearText,
   return sink(piece);
 }
 
-}  // namespace orv
+}  // namespace orv::output

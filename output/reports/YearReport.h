@@ -6,7 +6,7 @@
 #include <functional>
 #include <string_view>
 
-namespace orv {
+namespace orv::output {
 
 // Receives the next piece of the page; returns false to stop the report (a failed write).
 using PieceSink = std::function<bool(std::string_view piece)>;
@@ -18,4 +18,4 @@ using PieceSink = std::function<bool(std::string_view piece)>;
 bool writeYearReport(std::string_view yearData, std::string_view yearText,
                      std::string_view unitText, bool compact, const PieceSink& sink);
 
-}  // namespace orv
+}  // namespace orv::output

@@ -1,11 +1,13 @@
-#include "SearchChecks.h"
+#include "output/search/SearchChecks.h"
 
 #include <array>
 
-#include "Numbers.h"
-#include "Text.h"
+#include "core/Numbers.h"
+#include "core/Text.h"
 
-namespace orv::search {
+namespace orv::output {
+
+using namespace core;
 
 namespace {
 
@@ -47,4 +49,4 @@ std::optional<RangeProblem> checkRanges(const RangeTexts& boxes) {
   return std::nullopt;
 }
 
-}  // namespace orv::search
+}  // namespace orv::output

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string_view>
 
-#include "SearchScan.h"
+#include "output/search/SearchScan.h"
 
-namespace orv::search {
+namespace orv::output {
 
 // A range box holds at most this many characters.
 inline constexpr int kMaxRangeLength = 5;
@@ -30,4 +30,4 @@ inline constexpr std::string_view kOverLimitMessage =
 // track, wheelbase (although the window lists wheelbase first). Nothing when all pass.
 std::optional<RangeProblem> checkRanges(const RangeTexts& boxes);
 
-}  // namespace orv::search
+}  // namespace orv::output

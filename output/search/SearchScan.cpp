@@ -1,15 +1,17 @@
-#include "SearchScan.h"
+#include "output/search/SearchScan.h"
 
 #include <algorithm>
 
-#include "Fields.h"
-#include "FileProcs.h"
-#include "Numbers.h"
-#include "Pad.h"
-#include "Text.h"
-#include "YearWalk.h"
+#include "core/Fields.h"
+#include "core/FileProcs.h"
+#include "core/Numbers.h"
+#include "core/Pad.h"
+#include "core/Text.h"
+#include "core/YearWalk.h"
 
-namespace orv::search {
+namespace orv::output {
+
+using namespace core;
 
 namespace {
 
@@ -116,4 +118,4 @@ SearchResult scanYears(const RangeTexts& boxes, std::string_view unitCaption, co
   return result;
 }
 
-}  // namespace orv::search
+}  // namespace orv::output

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "Places.h"
+#include "core/Places.h"
 
-namespace orv::search {
+namespace orv::output {
 
 // The six range boxes in window order: WB from/to, front track from/to, rear track from/to.
 using RangeTexts = std::array<std::string_view, 6>;
@@ -39,8 +39,8 @@ std::array<Range, 3> readRanges(const RangeTexts& boxes);
 // Scans "SP<year>.TXT" of the current folder for every year from 1971 to `lastYear` (its
 // numeric reading) and builds the result text. Stored centimetres are divided by 2.54 unless
 // `unitCaption` is exactly "(cm)". Missing and unreadable year files are skipped.
-SearchResult scanYears(const RangeTexts& boxes, std::string_view unitCaption, const Places& places,
-                       std::string_view lastYear);
+SearchResult scanYears(const RangeTexts& boxes, std::string_view unitCaption,
+                       const core::Places& places, std::string_view lastYear);
 
 // The scan of one year's text, appending hit lines to `result`; false once it stopped.
 // `divisor` is 1 for centimetres, 2.54 for inches.
@@ -53,4 +53,4 @@ std::string headerLine();
 // The last line: the hit count in four columns, then " Models found", CR LF.
 std::string countLine(int hits);
 
-}  // namespace orv::search
+}  // namespace orv::output

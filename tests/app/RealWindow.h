@@ -9,14 +9,17 @@
 #include <QtTest>
 #include <filesystem>
 
-#include "FormView.h"
-#include "Places.h"
-#include "QtDesktop.h"
-#include "SpecsWindow.h"
 #include "TempFolder.h"
 #include "YearRecords.h"
+#include "core/Places.h"
+#include "qtview/FormView.h"
+#include "qtview/QtDesktop.h"
+#include "windows/main/SpecsWindow.h"
 
 namespace orv::testing {
+
+using namespace orv::core;
+using namespace orv::windows;
 
 namespace fs = std::filesystem;
 

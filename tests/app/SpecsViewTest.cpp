@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "RealWindow.h"
-#include "SearchWindow.h"
+#include "windows/search/SearchWindow.h"
 
 class SpecsViewTest : public QObject {
   Q_OBJECT
@@ -55,3 +55,6 @@ class SpecsViewTest : public QObject {
 
 QTEST_MAIN(SpecsViewTest)
 #include "SpecsViewTest.moc"
+
+using namespace orv::core;
+using namespace orv::windows;

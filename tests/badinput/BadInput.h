@@ -21,6 +21,9 @@
 
 namespace orv::testing {
 
+using namespace orv::core;
+using namespace orv::windows;
+
 // While alive, the file permission bits hold for this thread even when it runs as root
 // (which CI does): the overriding capabilities leave its effective set, and come back after.
 struct PermissionBitsHold {

@@ -269,3 +269,6 @@ class BadInputTest : public QObject {
 
 QTEST_MAIN(BadInputTest)
 #include "BadInputTest.moc"
+
+using namespace orv::core;
+using namespace orv::windows;

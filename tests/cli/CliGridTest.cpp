@@ -3,9 +3,12 @@
 #include "CliProcess.h"
 #include "SampleData.h"
 #include "SpecsFixture.h"
-#include "Text.h"
+#include "core/Text.h"
 
 namespace orv::testing {
+
+using namespace orv::core;
+using namespace orv::windows;
 namespace {
 
 // The grid cell and line (0 upper, 1 lower; "N/A" left empty) of each export column A ... WD.

@@ -6,11 +6,13 @@
 #include <filesystem>
 #include <string>
 
-#include "FileProcs.h"
-#include "Places.h"
 #include "TempFolder.h"
+#include "core/FileProcs.h"
+#include "core/Places.h"
 
 namespace orv {
+
+using namespace orv::core;
 namespace {
 
 namespace fs = std::filesystem;

@@ -7,11 +7,13 @@
 #include <filesystem>
 #include <string>
 
-#include "NewFile.h"
-#include "Platform.h"
 #include "TempFolder.h"
+#include "core/NewFile.h"
+#include "core/Platform.h"
 
 namespace orv {
+
+using namespace orv::core;
 namespace {
 
 namespace fs = std::filesystem;

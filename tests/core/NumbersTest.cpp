@@ -6,11 +6,13 @@
 #include <tuple>
 #include <utility>
 
-#include "Format.h"
-#include "Numbers.h"
-#include "SharedState.h"
+#include "core/Format.h"
+#include "core/Numbers.h"
+#include "core/SharedState.h"
 
 namespace orv {
+
+using namespace orv::core;
 namespace {
 
 // Plain decimal numbers read as strtod reads them (fuzz/fuzz_numbers.cpp); these are the

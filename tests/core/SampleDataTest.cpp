@@ -7,14 +7,16 @@
 #include <filesystem>
 #include <string>
 
-#include "FileProcs.h"
 #include "SampleData.h"
-#include "SharedState.h"
 #include "TempFolder.h"
-#include "Text.h"
-#include "YearWalk.h"
+#include "core/FileProcs.h"
+#include "core/SharedState.h"
+#include "core/Text.h"
+#include "core/YearWalk.h"
 
 namespace orv {
+
+using namespace orv::core;
 namespace {
 
 namespace fs = std::filesystem;

@@ -7,10 +7,12 @@
 #include <tuple>
 #include <vector>
 
-#include "TagText.h"
-#include "YearWalk.h"
+#include "core/TagText.h"
+#include "core/YearWalk.h"
 
 namespace orv {
+
+using namespace orv::core;
 namespace {
 
 TEST(GetTag, FindsTheValueBetweenOpeningAndClosingTag) {

@@ -4,7 +4,7 @@
 // real widgets by the view tests; a label's access key leading on, by the real window's.
 #include <gtest/gtest.h>
 
-#include "Form.h"
+#include "form/Form.h"
 
 namespace orv::form {
 namespace {

@@ -3,6 +3,9 @@
 #include "SpecsFixture.h"
 
 namespace orv::testing {
+
+using namespace orv::core;
+using namespace orv::windows;
 namespace {
 
 using GridTest = SpecsFixture;

@@ -1,10 +1,14 @@
 // The report buttons on the main window: their preconditions, the page file and the viewer.
 // The model report (a double click) and the search run in the real window (app tests), an
 // unusable report folder there too (bad-input tests).
-#include "PageOutput.h"
 #include "SpecsFixture.h"
+#include "output/reports/PageOutput.h"
 
 namespace orv::testing {
+
+using namespace orv::core;
+using namespace orv::output;
+using namespace orv::windows;
 namespace {
 
 class ReportButtonsTest : public SpecsFixture {

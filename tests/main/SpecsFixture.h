@@ -10,11 +10,14 @@
 #include <vector>
 
 #include "DesktopRecorder.h"
-#include "SpecsWindow.h"
 #include "TempFolder.h"
 #include "YearRecords.h"
+#include "windows/main/SpecsWindow.h"
 
 namespace orv::testing {
+
+using namespace orv::core;
+using namespace orv::windows;
 
 namespace fs = std::filesystem;
 

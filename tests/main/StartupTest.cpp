@@ -1,10 +1,13 @@
 // Start-up, first activation and closing of the main window. That start-up makes the report
 // folder is proven by the report button tests, its mode by the core tests; missing files and
 // odd version and unit files in the real window by the bad-input tests.
-#include "FileProcs.h"
 #include "SpecsFixture.h"
+#include "core/FileProcs.h"
 
 namespace orv::testing {
+
+using namespace orv::core;
+using namespace orv::windows;
 namespace {
 
 using StartupTest = SpecsFixture;

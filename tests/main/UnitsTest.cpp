@@ -2,6 +2,9 @@
 #include "SpecsFixture.h"
 
 namespace orv::testing {
+
+using namespace orv::core;
+using namespace orv::windows;
 namespace {
 
 using UnitsTest = SpecsFixture;

@@ -9,7 +9,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "Form.h"
+#include "form/Form.h"
 
 namespace orv::testing {
 

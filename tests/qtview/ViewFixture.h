@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "FormView.h"
-#include "QtDesktop.h"
 #include "TestForm.h"
+#include "qtview/FormView.h"
+#include "qtview/QtDesktop.h"
 
 using orv::qt::FormView;
 using Log = std::vector<std::string>;

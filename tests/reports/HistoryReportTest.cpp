@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "ExpectedPage.h"
-#include "HistoryReport.h"
+#include "output/reports/HistoryReport.h"
 
 namespace orv {
+
+using namespace orv::output;
 namespace {
 
 TEST(html_text, keeps_breaks_tabs_and_blank_runs_visible) {

@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "ExpectedPage.h"
-#include "MakeReport.h"
+#include "output/reports/MakeReport.h"
 
 namespace orv {
+
+using namespace orv::output;
 namespace {
 
 using expected::kDa;

@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "ExpectedPage.h"
-#include "ModelReport.h"
+#include "output/reports/ModelReport.h"
 
 namespace orv {
+
+using namespace orv::output;
 namespace {
 
 using expected::kDa;

@@ -6,10 +6,13 @@
 
 #include <filesystem>
 
-#include "PageOutput.h"
 #include "TempFolder.h"
+#include "output/reports/PageOutput.h"
 
 namespace orv {
+
+using namespace orv::core;
+using namespace orv::output;
 namespace {
 
 namespace fs = std::filesystem;

@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "ExpectedPage.h"
-#include "YearReport.h"
+#include "output/reports/YearReport.h"
 
 namespace orv {
+
+using namespace orv::output;
 namespace {
 
 using expected::kDa;

@@ -4,9 +4,12 @@
 #include <vector>
 
 #include "SearchFolder.h"
-#include "SearchScan.h"
+#include "output/search/SearchScan.h"
 
-namespace orv::search::testing {
+namespace orv::output::testing {
+
+using namespace orv::core;
+using namespace orv::output;
 namespace {
 
 const RangeTexts kAllBlank{"", "", "", "", "", ""};
@@ -152,4 +155,4 @@ TEST_F(ScanYears, records_are_delimited_safely_in_odd_and_broken_files) {
 }
 
 }  // namespace
-}  // namespace orv::search::testing
+}  // namespace orv::output::testing

@@ -7,10 +7,12 @@
 #include <optional>
 #include <string>
 
-#include "Places.h"
 #include "TempFolder.h"
+#include "core/Places.h"
 
-namespace orv::search::testing {
+namespace orv::output::testing {
+
+using namespace orv::core;
 
 namespace fs = std::filesystem;
 
@@ -57,4 +59,4 @@ class SearchFolder : public ::testing::Test {
   std::optional<Places> places_;
 };
 
-}  // namespace orv::search::testing
+}  // namespace orv::output::testing

@@ -8,9 +8,12 @@
 
 #include "DesktopRecorder.h"
 #include "SearchFolder.h"
-#include "SearchWindow.h"
+#include "windows/search/SearchWindow.h"
 
-namespace orv::search::testing {
+namespace orv::output::testing {
+
+using namespace orv::core;
+using namespace orv::windows;
 namespace {
 
 using form::Control;
@@ -207,4 +210,4 @@ TEST_F(SearchWindowTest, unwritable_result_file_is_reported_and_not_opened) {
 }
 
 }  // namespace
-}  // namespace orv::search::testing
+}  // namespace orv::output::testing

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Desktop.h"
-#include "Form.h"
+#include "form/Desktop.h"
+#include "form/Form.h"
 
 namespace orv::testing {
 

@@ -3,9 +3,9 @@
 // pointers the window logic uses, taken once the form is built.
 #include <array>
 
-#include "SpecsWindow.h"
+#include "windows/main/SpecsWindow.h"
 
-namespace orv {
+namespace orv::windows {
 
 using form::Align;
 using form::ComboBox;
@@ -218,4 +218,4 @@ void SpecsWindow::buildDesign() {
   for (int row = 0; row < kRows; ++row) S_MODEL[row] = &form_.get("S_MODEL", row);
 }
 
-}  // namespace orv
+}  // namespace orv::windows

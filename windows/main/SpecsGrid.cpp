@@ -2,11 +2,13 @@
 // the keyboard receiver S_SCROLL2 that carries the grid's focus unseen.
 #include <algorithm>
 
-#include "Fields.h"
-#include "RowList.h"
-#include "SpecsWindow.h"
+#include "core/Fields.h"
+#include "core/RowList.h"
+#include "windows/main/SpecsWindow.h"
 
-namespace orv {
+namespace orv::windows {
+
+using namespace core;
 
 void SpecsWindow::F_SCROLL() {
   const int top = S_SCROLL->value();
@@ -151,4 +153,4 @@ void SpecsWindow::S_CELL_DblClick(int /*index*/) {
   B_MODEL_Click();
 }
 
-}  // namespace orv
+}  // namespace orv::windows

@@ -1,11 +1,13 @@
 // Start-up, first activation and closing of the main window, and the stored unit choice.
-#include "FileProcs.h"
-#include "NewFile.h"
-#include "Numbers.h"
-#include "SpecsWindow.h"
-#include "Text.h"
+#include "core/FileProcs.h"
+#include "core/NewFile.h"
+#include "core/Numbers.h"
+#include "core/Text.h"
+#include "windows/main/SpecsWindow.h"
 
-namespace orv {
+namespace orv::windows {
+
+using namespace core;
 
 namespace {
 constexpr int kNumberedSinkEntries = 500;
@@ -79,4 +81,4 @@ void SpecsWindow::B_CLOSE_Click() {
   if (env_.quit) env_.quit();
 }
 
-}  // namespace orv
+}  // namespace orv::windows

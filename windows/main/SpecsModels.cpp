@@ -1,13 +1,15 @@
 // The row list (the hidden list box S_LIST) and the model filter S_MODELDROP.
 #include <optional>
 
-#include "RowList.h"
-#include "SpecsWindow.h"
-#include "TagText.h"
-#include "Text.h"
-#include "YearWalk.h"
+#include "core/RowList.h"
+#include "core/TagText.h"
+#include "core/Text.h"
+#include "core/YearWalk.h"
+#include "windows/main/SpecsWindow.h"
 
-namespace orv {
+namespace orv::windows {
+
+using namespace core;
 
 void SpecsWindow::setUpScrollBar() {
   const int records = S_LIST->count();
@@ -86,4 +88,4 @@ void SpecsWindow::S_MODELDROP_LostFocus() {
   resetGridPosition();
 }
 
-}  // namespace orv
+}  // namespace orv::windows

@@ -1,18 +1,21 @@
 // The report buttons, Help and the search button. Each report builds its whole page from
 // the window's state, writes the one page file and asks the desktop to open it.
-#include "FileProcs.h"
-#include "HistoryReport.h"
-#include "Legend.h"
-#include "MakeReport.h"
-#include "ModelReport.h"
-#include "PageOutput.h"
-#include "ReportMessages.h"
-#include "SearchWindow.h"
-#include "SpecsWindow.h"
-#include "Text.h"
-#include "YearReport.h"
+#include "core/FileProcs.h"
+#include "core/Text.h"
+#include "output/reports/HistoryReport.h"
+#include "output/reports/Legend.h"
+#include "output/reports/MakeReport.h"
+#include "output/reports/ModelReport.h"
+#include "output/reports/PageOutput.h"
+#include "output/reports/ReportMessages.h"
+#include "output/reports/YearReport.h"
+#include "windows/main/SpecsWindow.h"
+#include "windows/search/SearchWindow.h"
 
-namespace orv {
+namespace orv::windows {
+
+using namespace core;
+using namespace output;
 
 namespace {
 constexpr std::string_view kUserGuide = "ORV User Guide - Final March 2012.pdf";
@@ -102,9 +105,9 @@ void SpecsWindow::B_HELP_Click() {
 
 void SpecsWindow::B_SEARCH_Click() {
   if (!search_)
-    search_ = std::make_unique<search::SearchWindow>(env_.places, env_.desktop, state_.lastYear);
+    search_ = std::make_unique<SearchWindow>(env_.places, env_.desktop, state_.lastYear);
   search_->open(S_UNITS->text());  // returns once the search window has closed
   S_SCROLL2->setFocus();
 }
 
-}  // namespace orv
+}  // namespace orv::windows

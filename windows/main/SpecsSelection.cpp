@@ -1,14 +1,16 @@
 // Year and make selection: when the year file is read, when the make list is built and
 // when the model records are reloaded. A box's tag holds the text it had when it got the
 // focus or was last confirmed; leaving it with another text is a change.
-#include "SpecsWindow.h"
-#include "Text.h"
-#include "YearWalk.h"
+#include "core/Text.h"
+#include "core/YearWalk.h"
+#include "windows/main/SpecsWindow.h"
 
-namespace orv {
+namespace orv::windows {
+
+using namespace core;
 
 bool SpecsWindow::readYearFile() {
-  if (orv::readYearFile(state_, env_.places, S_YEAR->text())) return true;
+  if (core::readYearFile(state_, env_.places, S_YEAR->text())) return true;
   message(kCannotReadYear);
   return false;
 }
@@ -92,4 +94,4 @@ void SpecsWindow::S_MAKE_LostFocus() {
   resetGridPosition();
 }
 
-}  // namespace orv
+}  // namespace orv::windows

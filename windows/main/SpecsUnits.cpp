@@ -1,9 +1,11 @@
 // The unit box: a valid first letter redraws the grid in place; leaving it with a blank or
 // unknown text sends the focus back. The text itself is never corrected.
-#include "SpecsWindow.h"
-#include "Text.h"
+#include "core/Text.h"
+#include "windows/main/SpecsWindow.h"
 
-namespace orv {
+namespace orv::windows {
+
+using namespace core;
 
 namespace {
 // Blanks are not removed for this test: " Imperial" does not redraw.
@@ -34,4 +36,4 @@ void SpecsWindow::S_UNITS_LostFocus() {
   }
 }
 
-}  // namespace orv
+}  // namespace orv::windows

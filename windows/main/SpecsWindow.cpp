@@ -1,8 +1,8 @@
-#include "SpecsWindow.h"
+#include "windows/main/SpecsWindow.h"
 
-#include "SearchWindow.h"
+#include "windows/search/SearchWindow.h"
 
-namespace orv {
+namespace orv::windows {
 
 SpecsWindow::SpecsWindow(SpecsEnvironment env)
     : env_(std::move(env)),
@@ -68,4 +68,4 @@ void SpecsWindow::connectEvents() {
   B_SEARCH->onClick = [this] { B_SEARCH_Click(); };
 }
 
-}  // namespace orv
+}  // namespace orv::windows

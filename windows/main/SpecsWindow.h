@@ -8,21 +8,19 @@
 #include <memory>
 #include <string>
 
-#include "Desktop.h"
-#include "Form.h"
-#include "Places.h"
-#include "SharedState.h"
+#include "core/Places.h"
+#include "core/SharedState.h"
+#include "form/Desktop.h"
+#include "form/Form.h"
 
-namespace orv {
+namespace orv::windows {
 
-namespace search {
 class SearchWindow;
-}
 
 // What the window needs from outside: places on disk, the desktop, the clock, and how to end
 // the program.
 struct SpecsEnvironment {
-  const Places& places;
+  const core::Places& places;
   form::Desktop desktop;
   std::function<int()> calendarYear;  // the current year of the system clock
   std::function<void()> quit;         // ends the program at once
@@ -37,8 +35,8 @@ class SpecsWindow {
   ~SpecsWindow();
 
   form::Form& form() { return form_; }
-  SharedState& state() { return state_; }
-  const SharedState& state() const { return state_; }
+  core::SharedState& state() { return state_; }
+  const core::SharedState& state() const { return state_; }
 
   // --- controls (names as designed) ---
   form::ComboBox* S_UNITS = nullptr;
@@ -123,7 +121,7 @@ class SpecsWindow {
   void B_SEARCH_Click();
 
   // The search window of the last B_SEARCH_Click (null before the first).
-  search::SearchWindow* searchWindow() const { return search_.get(); }
+  SearchWindow* searchWindow() const { return search_.get(); }
 
  private:
   void buildDesign();
@@ -144,8 +142,8 @@ class SpecsWindow {
 
   SpecsEnvironment env_;
   form::Form form_;
-  SharedState state_;
-  std::unique_ptr<search::SearchWindow> search_;
+  core::SharedState state_;
+  std::unique_ptr<SearchWindow> search_;
 };
 
-}  // namespace orv
+}  // namespace orv::windows

@@ -1,10 +1,13 @@
-#include "SearchDesign.h"
+#include "windows/search/SearchDesign.h"
 
 #include <string_view>
 
-#include "SearchChecks.h"
+#include "output/search/SearchChecks.h"
 
-namespace orv::search {
+namespace orv::windows {
+
+using namespace core;
+using namespace output;
 
 namespace {
 
@@ -116,4 +119,4 @@ std::unique_ptr<form::Form> buildSearchForm() {
   return f;
 }
 
-}  // namespace orv::search
+}  // namespace orv::windows

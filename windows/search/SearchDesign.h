@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "Form.h"
+#include "form/Form.h"
 
-namespace orv::search {
+namespace orv::windows {
 
 inline constexpr const char* kSearchCaption = "Wheelbase / Track Width Search";
 
@@ -15,4 +15,4 @@ inline constexpr const char* kSearchCaption = "Wheelbase / Track Width Search";
 // B_RUN the Enter button and B_CLOSE the Escape button.
 std::unique_ptr<form::Form> buildSearchForm();
 
-}  // namespace orv::search
+}  // namespace orv::windows

@@ -1,16 +1,19 @@
-#include "SearchWindow.h"
+#include "windows/search/SearchWindow.h"
 
 #include <array>
 #include <filesystem>
 
-#include "FileProcs.h"
-#include "Format.h"
-#include "NewFile.h"
-#include "SearchChecks.h"
-#include "SearchDesign.h"
-#include "SearchScan.h"
+#include "core/FileProcs.h"
+#include "core/Format.h"
+#include "core/NewFile.h"
+#include "output/search/SearchChecks.h"
+#include "output/search/SearchScan.h"
+#include "windows/search/SearchDesign.h"
 
-namespace orv::search {
+namespace orv::windows {
+
+using namespace core;
+using namespace output;
 
 namespace {
 
@@ -121,4 +124,4 @@ void SearchWindow::runSearch() {
   desktop_.opener.openDocument(path->string());
 }
 
-}  // namespace orv::search
+}  // namespace orv::windows

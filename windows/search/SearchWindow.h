@@ -9,16 +9,16 @@
 #include <string>
 #include <string_view>
 
-#include "Desktop.h"
-#include "Form.h"
-#include "Places.h"
+#include "core/Places.h"
+#include "form/Desktop.h"
+#include "form/Form.h"
 
-namespace orv::search {
+namespace orv::windows {
 
 class SearchWindow {
  public:
   // `lastYear` is the last model year searched, as the main window holds it.
-  SearchWindow(const Places& places, form::Desktop& desktop, std::string lastYear);
+  SearchWindow(const core::Places& places, form::Desktop& desktop, std::string lastYear);
   SearchWindow(const SearchWindow&) = delete;
   SearchWindow& operator=(const SearchWindow&) = delete;
 
@@ -42,7 +42,7 @@ class SearchWindow {
   std::array<std::string, 6> rangeTexts() const;
   void runSearch();
 
-  const Places& places_;
+  const core::Places& places_;
   form::Desktop desktop_;
   std::string lastYear_;
   std::unique_ptr<form::Form> form_;
@@ -54,4 +54,4 @@ class SearchWindow {
   form::Control* L_UNITS = nullptr;
 };
 
-}  // namespace orv::search
+}  // namespace orv::windows
