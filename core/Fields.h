@@ -51,20 +51,18 @@ inline constexpr std::array<FieldPair, 7> kPairedColumns{
     {{A, WB}, {B, OL}, {C, OW}, {D, OH}, {E, CW}, {F, TF}, {G, TR}}};
 
 // Stands in for a missing dimension string, so that every field reads blank.
-inline const std::string kBlankDimensions(100, ' ');
+inline constexpr std::string_view kBlankDimensions =
+    "                                                  "
+    "                                                  ";
+static_assert(kBlankDimensions.size() == 100);
 
 // The characters of `field`, cut short where the dimension string ends.
 std::string_view fieldText(std::string_view dimensions, Field field);
 
-// F_FORMAT of the field with its own factor.
+// --- transitional: the string-based readers, until every caller reads VehicleRecords ---
 std::string formatField(std::string_view dimensions, Field field, int kind,
                         std::string_view unitText);
-
-// The dimension string the grid and the reports read: the "DA" value, 100 blanks when there
-// is none (or when it is "-1", what a lookup answers for a missing one).
 std::string_view shownDimensions(const std::optional<std::string_view>& dimensions);
-
-// shownDimensions of a model record.
 std::string_view recordDimensions(std::string_view record);
 
 }  // namespace orv::core

@@ -7,6 +7,8 @@
 
 namespace orv::core {
 
+namespace fs = std::filesystem;
+
 std::string readWholeFile(const std::filesystem::path& path) {
   const std::string name = path.filename().string();
   if (name.empty() || name.front() == '.') return {};  // hidden files do not count
@@ -31,18 +33,15 @@ std::string F_READFILE(const Places& places, std::string_view name) {
 
 bool F_KILLFILE(const Places& places, std::string_view name) {
   const auto wanted = trimBlanks(name);
-  if (!Places::isBareName(wanted)) return true;
+  // Names on disk are upper-cased before they are compared: a name not written in upper
+  // case never matches.
+  if (wanted != toUpper(wanted)) return true;
   std::error_code ec;
-  for (std::filesystem::directory_iterator it(places.currentFolder(), ec), end; !ec && it != end;
-       it.increment(ec)) {
-    const std::string entry = it->path().filename().string();
-    if (entry.front() == '.') continue;
-    std::error_code typeError;
-    if (!it->is_regular_file(typeError)) continue;
-    if (trimBlanks(toUpper(entry)) != wanted) continue;
-    return !platform::removeFile(it->path());
-  }
-  return !ec;
+  const auto found = places.findCurrentFile(wanted, &ec);
+  if (ec) return false;
+  if (!found || found->filename().string().front() == '.' || !fs::is_regular_file(*found, ec))
+    return true;
+  return !platform::removeFile(*found);
 }
 
 bool F_MAKEDIR(const Places& places, std::string_view path) {

@@ -2,12 +2,13 @@
 
 #include "core/Numbers.h"
 #include "core/Text.h"
+#include "core/VehicleRecord.h"
 
 namespace orv::core {
 
-bool isMetric(std::string_view unitText) {
+UnitSystem unitSystemOf(std::string_view unitText) {
   const auto t = trimBlanks(unitText);
-  return !t.empty() && upperChar(t.front()) == 'M';
+  return !t.empty() && upperChar(t.front()) == 'M' ? UnitSystem::Metric : UnitSystem::Imperial;
 }
 
 bool isNotAvailable(std::string_view value) {
@@ -15,10 +16,10 @@ bool isNotAvailable(std::string_view value) {
   return t.empty() || t == "-1" || t == "N/A";
 }
 
-std::string F_FORMAT(std::string_view value, double factor, int kind, std::string_view unitText) {
+std::string F_FORMAT(std::string_view value, double factor, int kind, UnitSystem units) {
   if (isNotAvailable(value)) return "N/A";
   const auto t = trimBlanks(value);
-  if (isMetric(unitText)) {
+  if (units == UnitSystem::Metric) {
     switch (kind) {
       case kLength:
         return std::string(t) + " cm";
@@ -34,6 +35,19 @@ std::string F_FORMAT(std::string_view value, double factor, int kind, std::strin
   if (kind == kLength) text += " in";
   if (kind == kWeight) text += " lb";
   return text;
+}
+
+std::string formatField(const VehicleRecord& record, Field field, UnitSystem units, int kind) {
+  if (field == WD) return std::string(record.stored(WD));
+  return F_FORMAT(record.stored(field), kFields[field].factor, kind, units);
+}
+
+bool isMetric(std::string_view unitText) {
+  return unitSystemOf(unitText) == UnitSystem::Metric;
+}
+
+std::string F_FORMAT(std::string_view value, double factor, int kind, std::string_view unitText) {
+  return F_FORMAT(value, factor, kind, unitSystemOf(unitText));
 }
 
 }  // namespace orv::core

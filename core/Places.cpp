@@ -62,17 +62,26 @@ bool Places::isBareName(std::string_view name) {
   return name.find_first_of(std::string_view("/\\\0", 3)) == npos;
 }
 
-std::optional<fs::path> Places::currentFile(std::string_view name) const {
-  if (!isBareName(name)) return std::nullopt;
-  const std::string wanted = toUpper(name);
+std::optional<fs::path> Places::findCurrentFile(std::string_view name,
+                                                std::error_code* listError) const {
+  const auto bare = trimBlanks(name);
+  if (!isBareName(bare)) return std::nullopt;
+  const std::string wanted = toUpper(bare);
   std::optional<fs::path> found;
   std::error_code ec;
   for (fs::directory_iterator it(current_, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string entry = it->path().filename().string();
     if (entry == name) return it->path();
-    if (!found && toUpper(entry) == wanted) found = it->path();
+    if (!found && trimBlanks(toUpper(entry)) == wanted) found = it->path();
   }
-  return found ? *found : current_ / std::string(name);
+  if (listError) *listError = ec;
+  return found;
+}
+
+std::optional<fs::path> Places::currentFile(std::string_view name) const {
+  if (!isBareName(name)) return std::nullopt;
+  if (auto found = findCurrentFile(name)) return found;
+  return current_ / std::string(name);
 }
 
 std::optional<fs::path> Places::mapFixedPath(std::string_view windowsPath) const {

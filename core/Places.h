@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace orv::core {
 
@@ -37,9 +38,15 @@ class Places {
   // True for a plain file name: not empty, no folder separator, not "." or "..", no NUL.
   static bool isBareName(std::string_view name);
 
-  // The file `name` of the current folder, matched without regard to letter case: the
-  // existing entry whose upper-cased name equals the upper-cased `name` (an exact match
-  // wins), else the current folder joined with `name`. Nothing for a name that is not bare.
+  // The one case-insensitive file finder: the entry of the current folder named `name`
+  // (blanks around it ignored) when upper-cased; an exact match wins. Nothing when there is
+  // none, or for a name that is not bare (so a lookup never leaves the current folder).
+  // `listError`, when given, tells whether the folder could not be listed.
+  std::optional<fs::path> findCurrentFile(std::string_view name,
+                                          std::error_code* listError = nullptr) const;
+
+  // Where the file `name` of the current folder is or would be: the entry findCurrentFile
+  // finds, else the current folder joined with `name`. Nothing for a name that is not bare.
   std::optional<fs::path> currentFile(std::string_view name) const;
 
   // The file `name` in the program folder.

@@ -1,33 +1,83 @@
-// The row list the main window holds (its hidden list box S_LIST): the model records of the
-// chosen make whose model begins with the model filter, in file order. Also what one grid
-// row shows of a record. Shared by the window and the command-line program.
+// The row list: the model records of the chosen make whose model begins with the model
+// filter, in file order, as the grid shows them and the make and model pages list them.
+// It keeps the year data its records point into alive and holds only where each record
+// stands in it (eight bytes a row), so a make of a million records costs a few megabytes;
+// a VehicleRecord is read from the text when a row is asked for.
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/Fields.h"
+#include "core/VehicleRecord.h"
+#include "core/YearData.h"
 
 namespace orv::core {
+
+class RowList {
+ public:
+  RowList() = default;
+  explicit RowList(YearDataPtr data) : data_(std::move(data)) {}
+
+  std::size_t size() const { return rows_.size(); }
+  bool empty() const { return rows_.empty(); }
+  // The model record of row `i`: from its "<MA>" up to, not including, its "</R>".
+  std::string_view text(std::size_t i) const;
+  // The vehicle of row `i`, read from its model record.
+  VehicleRecord operator[](std::size_t i) const;
+  // The year data the rows point into (null for a list that never held any).
+  const YearDataPtr& data() const { return data_; }
+
+  // Appends a model record, a view into data()->text.
+  void add(std::string_view modelRecord);
+
+  class const_iterator {
+   public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = VehicleRecord;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = VehicleRecord;
+    const_iterator(const RowList* list, std::size_t i) : list_(list), i_(i) {}
+    VehicleRecord operator*() const { return (*list_)[i_]; }
+    const_iterator& operator++() {
+      ++i_;
+      return *this;
+    }
+    bool operator==(const const_iterator& o) const { return i_ == o.i_; }
+
+   private:
+    const RowList* list_;
+    std::size_t i_;
+  };
+  const_iterator begin() const { return {this, 0}; }
+  const_iterator end() const { return {this, rows_.size()}; }
+
+ private:
+  struct Span {
+    std::uint32_t offset;  // year data is at most kMaxReadBytes, well within 32 bits
+    std::uint32_t size;
+  };
+  YearDataPtr data_;
+  std::vector<Span> rows_;
+};
 
 // A prefix on characters, compared in upper case: the record's model cut to the length of
 // `upperFilter` (already trimmed and upper-cased), then trimmed. A model stored with a
 // leading blank keeps the blank in the compared characters and so does not match.
-bool passesModelFilter(std::string_view record, std::string_view upperFilter);
+bool passesModelFilter(std::string_view modelRecord, std::string_view upperFilter);
 
-// The row list for the texts of the make and model filter boxes (trimmed and upper-cased
-// here): views into `yearData`. Nothing for a blank make; callers that must keep an older
-// list for a blank make test that first.
+// The row list of `make` (trimmed and upper-cased here) narrowed by `filter` (the same), in
+// the year data; empty for a blank make.
+RowList rowList(const YearDataPtr& data, std::string_view make, std::string_view filter);
+
+// --- transitional: rows as texts, until every caller holds a RowList ---
 std::vector<std::string_view> rowList(std::string_view yearData, std::string_view makeText,
                                       std::string_view filterText);
-
-// The model name the grid's model cell shows for a record: its "MO" value, empty when absent.
 std::string_view gridModelName(std::string_view record);
-
-// The fifteen values of a record as the grid cells show them (F_FORMAT with unit kind 0, WD
-// as stored), in field order. The grid blanks the whole row when the model cell is empty.
 std::array<std::string, kFieldCount> gridValues(std::string_view record, std::string_view unitText);
 
 }  // namespace orv::core

@@ -6,27 +6,18 @@
 #include "core/FileProcs.h"
 #include "core/Numbers.h"
 #include "core/Text.h"
+#include "core/YearData.h"
 
 namespace orv::core {
+
+namespace {
+constexpr long kLatestYear = 9999;
+}
 
 void readVersion(SharedState& state, const Places& places) {
   const std::string version = F_READFILE(places, "VERSION.TXT");
   state.versionText = version.substr(0, std::min<std::size_t>(6, version.size()));
   state.lastYear = lastYearOf(state.versionText);
-}
-
-bool keepIfSpecs(std::string& yearData) {
-  if (yearData != "-1" && yearData.find("<MA>") != npos) return true;
-  // A file without any make reads as an empty one, so the person is told rather than shown
-  // empty lists.
-  if (yearData != "-1") yearData.clear();
-  return false;
-}
-
-bool readYearFile(SharedState& state, const Places& places, std::string_view yearText) {
-  state.yearData.clear();
-  state.yearData = F_READFILE(places, "SP" + std::string(trimBlanks(yearText)) + ".TXT");
-  return keepIfSpecs(state.yearData);
 }
 
 std::string lastYearOf(const std::string& versionText) {
@@ -37,12 +28,21 @@ std::string lastYearOf(const std::string& versionText) {
   return std::to_string(static_cast<long long>(bounded) + 1);
 }
 
+int lastModelYear(const std::string& lastYear) {
+  return static_cast<int>(std::min<double>(numericReading(lastYear), kLatestYear));
+}
+
 std::vector<std::string> yearList(const std::string& lastYear) {
-  constexpr long kLatestListedYear = 9999;
-  const long last = std::min<long>(std::stol(lastYear), kLatestListedYear);
+  const long last = std::min<long>(std::stol(lastYear), kLatestYear);
   std::vector<std::string> years;
   for (long year = kFirstModelYear; year <= last; ++year) years.push_back(std::to_string(year));
   return years;
+}
+
+bool readYearFile(SharedState& state, const Places& places, std::string_view yearText) {
+  state.yearData.clear();
+  state.yearData = F_READFILE(places, "SP" + std::string(trimBlanks(yearText)) + ".TXT");
+  return keepIfSpecs(state.yearData);
 }
 
 }  // namespace orv::core

@@ -3,6 +3,7 @@
 #include "core/NewFile.h"
 #include "core/Numbers.h"
 #include "core/Text.h"
+#include "core/YearData.h"
 #include "windows/main/SpecsWindow.h"
 
 namespace orv::windows {
