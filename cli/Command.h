@@ -10,8 +10,11 @@
 #include <string_view>
 
 #include "cli/Arguments.h"
+#include "core/Format.h"
 #include "core/Places.h"
+#include "core/Selection.h"
 #include "core/SharedState.h"
+#include "core/TextWriter.h"
 
 namespace orv::cli {
 
@@ -34,12 +37,15 @@ class Context {
   // A usage error with the hint to --help; returns kUsage.
   int usage(std::string_view problem);
 
-  // The year data of `yearText` read as the window reads a chosen year; false after telling
-  // the window's message.
-  bool loadYear(core::SharedState& state, std::string_view yearText);
+  // The year data of `yearText` read into the selection as the window reads a chosen year;
+  // false after telling the window's message.
+  bool loadYear(core::Selection& selection, std::string_view yearText);
 
-  // Writes `text` as the whole output (standard output, or the -o file through the safe
-  // writer); kSuccess, or kMessage after telling why it failed.
+  // Where the output goes: the -o file (an old one replaced, never through a link) or
+  // standard output, not yet opened.
+  core::TextWriter output() const;
+
+  // Writes `text` as the whole output; kSuccess, or kMessage after telling why it failed.
   int writeAll(std::string_view text);
 
  private:
@@ -54,8 +60,7 @@ int runSearch(const Arguments& args, Context& ctx);
 int runList(const Arguments& args, Context& ctx);
 int runExport(const Arguments& args, Context& ctx);
 
-// The unit text the window's unit box would hold for --units metric|imperial (default
-// metric); nothing after a usage error.
-std::optional<std::string> unitText(const Arguments& args, Context& ctx);
+// The unit system of --units metric|imperial (default metric); nothing after a usage error.
+std::optional<core::UnitSystem> unitSystem(const Arguments& args, Context& ctx);
 
 }  // namespace orv::cli

@@ -1,9 +1,12 @@
 #include "cli/Command.h"
-#include "cli/Output.h"
 
 namespace orv::cli {
 
 using namespace core;
+
+namespace {
+constexpr unsigned kFileMode = 0666;  // narrowed by the user's umask, as other tools do
+}
 
 int Context::message(std::string_view text) {
   err_ << text << '\n';
@@ -15,22 +18,26 @@ int Context::usage(std::string_view problem) {
   return kUsage;
 }
 
-bool Context::loadYear(SharedState& state, std::string_view yearText) {
-  if (readYearFile(state, places_, yearText)) return true;
+bool Context::loadYear(Selection& selection, std::string_view yearText) {
+  if (selection.readYear(places_, yearText)) return true;
   message(kCannotReadYear);
   return false;
 }
 
+TextWriter Context::output() const {
+  return outputFile_ ? TextWriter::newFile(*outputFile_, kFileMode) : TextWriter::standardOutput();
+}
+
 int Context::writeAll(std::string_view text) {
-  Output out(outputFile_);
+  TextWriter out = output();
   if (out.open() && out.write(text) && out.finish()) return kSuccess;
   return message(out.error());
 }
 
-std::optional<std::string> unitText(const Arguments& args, Context& ctx) {
+std::optional<UnitSystem> unitSystem(const Arguments& args, Context& ctx) {
   const std::string units = args.value("--units").value_or("metric");
-  if (units == "metric") return "Metric";
-  if (units == "imperial") return "Imperial";
+  if (units == "metric") return UnitSystem::Metric;
+  if (units == "imperial") return UnitSystem::Imperial;
   ctx.usage("--units takes metric or imperial here, not '" + units + "'");
   return std::nullopt;
 }

@@ -6,9 +6,9 @@
 #include "cli/Command.h"
 #include "core/Fields.h"
 #include "core/RowList.h"
-#include "core/TagText.h"
+#include "core/Selection.h"
 #include "core/Text.h"
-#include "core/YearWalk.h"
+#include "core/VehicleRecord.h"
 #include "output/reports/ModelReport.h"
 #include "output/reports/ReportMessages.h"
 
@@ -42,21 +42,21 @@ void appendHeader(std::string& out) {
   appendField(out, kMeasuredHeader, true);
 }
 
-void appendRow(std::string& out, std::string_view year, std::string_view record,
-               std::string_view units) {
+void appendRow(std::string& out, std::string_view year, const VehicleRecord& record,
+               UnitSystem units) {
   appendField(out, year);
-  appendField(out, trimBlanks(tagValue(record, "MA")));
-  const std::string_view model = gridModelName(record);
-  appendField(out, trimBlanks(model));
+  appendField(out, trimBlanks(record.make().value_or("-1")));
+  const auto model = trimBlanks(record.shownModel());
+  appendField(out, model);
   // The grid shows a row without a model wholly blank.
-  const bool blank = trimBlanks(model).empty();
-  const auto values = gridValues(record, units);
-  for (const auto& value : values) {
+  const bool blank = model.empty();
+  for (int i = 0; i < kFieldCount; ++i) {
+    const std::string value = formatField(record, static_cast<Field>(i), units);
     const auto shown = trimBlanks(value);
     appendField(out, blank || shown == "N/A" ? std::string_view() : shown);
   }
   // The measurement year with its century, as the model report prints it.
-  const auto yy = slice(recordDimensions(record), kMeasurementYearFirst, kMeasurementYearWidth);
+  const auto yy = record.measuredYearStored();
   const std::string measured = std::string(measurementCentury(yy)) + std::string(yy);
   appendField(out, blank ? std::string_view() : trimBlanks(measured), true);
 }
@@ -64,22 +64,21 @@ void appendRow(std::string& out, std::string_view year, std::string_view record,
 }  // namespace
 
 int runExport(const Arguments& args, Context& ctx) {
-  const auto units = unitText(args, ctx);
+  const auto units = unitSystem(args, ctx);
   if (!units) return kUsage;
-  SharedState state;
   const std::string year = *args.value("--year");
-  if (!ctx.loadYear(state, year)) return kMessage;
+  Selection selection;
+  if (!ctx.loadYear(selection, year)) return kMessage;
 
-  std::vector<std::string_view> rows;
+  RowList rows = wholeYear(selection.yearData());
   if (const auto make = args.value("--make")) {
-    if (trimBlanks(*make).empty()) return ctx.message(kNoMakeSelected);
-    rows = rowList(state.yearData, *make, args.value("--group").value_or(""));
-  } else {
-    forEachModelRecord(state.yearData, [&](std::string_view record) { rows.push_back(record); });
+    if (!selection.chooseRows(*make, args.value("--group").value_or("")))
+      return ctx.message(kNoMakeSelected);
+    rows = selection.rows();
   }
   std::string csv;
   appendHeader(csv);
-  for (const auto record : rows) appendRow(csv, trimBlanks(year), record, *units);
+  for (const VehicleRecord record : rows) appendRow(csv, trimBlanks(year), record, *units);
   return ctx.writeAll(csv);
 }
 

@@ -4,7 +4,7 @@
 
 #include "cli/Command.h"
 #include "core/ListOrder.h"
-#include "core/RowList.h"
+#include "core/Selection.h"
 #include "core/Text.h"
 #include "core/YearWalk.h"
 #include "output/reports/ReportMessages.h"
@@ -16,24 +16,25 @@ using namespace output;
 
 int runList(const Arguments& args, Context& ctx) {
   const std::string& which = args.words[1];
-  SharedState state;
   std::vector<std::string> lines;
   if (which == "years") {
+    SharedState state;
     readVersion(state, ctx.places());
     lines = yearList(state.lastYear);
   } else {
-    if (!ctx.loadYear(state, *args.value("--year"))) return kMessage;
+    Selection selection;
+    if (!ctx.loadYear(selection, *args.value("--year"))) return kMessage;
     if (which == "makes") {
       // The make list as the sorted list box shows it once opened.
-      lines = makeNames(state.yearData);
+      lines = makeNames(selection.yearText());
       sortAsList(lines);
     } else {
-      const std::string make = args.value("--make").value_or("");
-      if (trimBlanks(make).empty()) return ctx.message(kNoMakeSelected);
+      if (!selection.chooseRows(args.value("--make").value_or(""),
+                                args.value("--group").value_or("")))
+        return ctx.message(kNoMakeSelected);
       // The grid's model column over the whole row list; a record without a model gives an
       // empty line, as the grid shows an empty row.
-      for (const auto record : rowList(state.yearData, make, args.value("--group").value_or("")))
-        lines.emplace_back(gridModelName(record));
+      for (const VehicleRecord record : selection.rows()) lines.emplace_back(record.shownModel());
     }
   }
   std::string text;

@@ -1,11 +1,9 @@
 // report legend | history | model | make | year: the page the window writes for the same
-// choices, built by the same page builders.
+// choices, built by the same page builders from the same selection.
 #include <string>
 
 #include "cli/Command.h"
-#include "cli/Output.h"
 #include "core/FileProcs.h"
-#include "core/RowList.h"
 #include "core/Text.h"
 #include "output/reports/HistoryReport.h"
 #include "output/reports/Legend.h"
@@ -21,11 +19,6 @@ using namespace output;
 
 namespace {
 
-// The make as F_LOADMODEL leaves it in the make box: trimmed and in upper case.
-std::string typedMake(const Arguments& args) {
-  return toUpper(trimBlanks(args.value("--make").value_or("")));
-}
-
 int history(Context& ctx) {
   const std::string text = F_READFILE(ctx.places(), "VERSION.TXT");
   if (historyIsMissing(text)) return ctx.message(kNoHistory);
@@ -35,42 +28,45 @@ int history(Context& ctx) {
 // After choosing the year, typing the make, choosing the model group and selecting a row
 // that shows the model, or (for the make report) clicking Make.
 int modelOrMake(const Arguments& args, Context& ctx, bool model) {
-  const auto units = unitText(args, ctx);
+  const auto units = unitSystem(args, ctx);
   if (!units) return kUsage;
   SharedState state;
   readVersion(state, ctx.places());
   const std::string year = *args.value("--year");
-  if (!ctx.loadYear(state, year)) return kMessage;
-  const std::string make = typedMake(args);
-  if (make.empty()) return ctx.message(kNoMakeSelected);
-  const auto rows = rowList(state.yearData, make, args.value("--group").value_or(""));
-  if (!model) return ctx.writeAll(makeReportPage(year, make, rows, *units, state.versionText));
+  Selection selection;
+  if (!ctx.loadYear(selection, year)) return kMessage;
+  if (!selection.chooseRows(args.value("--make").value_or(""), args.value("--group").value_or("")))
+    return ctx.message(kNoMakeSelected);
+  const RowList& rows = selection.rows();
+  if (!model)
+    return ctx.writeAll(makeReportPage(year, selection.make(), rows, *units, state.versionText));
 
   const std::string name = *args.value("--model");
   if (trimBlanks(name).empty()) return ctx.message(kNoModelSelected);
-  // The heading names the model as the selected row's cell shows it. A model that no row
-  // shows gives the page of a row that matches nothing: head and end only.
+  // The heading names the model as the selected row shows it. A model that no row shows
+  // gives the page of a row that matches nothing: head and end only.
   const auto found = reportedRecord(rows, name);
-  const std::string shown = found ? std::string(gridModelName(rows[*found])) : name;
-  return ctx.writeAll(modelReportPage(year, make, shown, rows, *units, state.versionText));
+  const std::string shown = found ? std::string(rows[*found].shownModel()) : name;
+  return ctx.writeAll(
+      modelReportPage(year, selection.make(), shown, rows, *units, state.versionText));
 }
 
 // After choosing the year and answering the layout question (Yes: compact, No: boxed).
 int year(const Arguments& args, Context& ctx) {
-  const auto units = unitText(args, ctx);
+  const auto units = unitSystem(args, ctx);
   if (!units) return kUsage;
   const std::string layout = args.value("--layout").value_or("compact");
   if (layout != "compact" && layout != "boxed")
     return ctx.usage("--layout takes compact or boxed, not '" + layout + "'");
   const std::string yearText = *args.value("--year");
   if (trimBlanks(yearText).empty()) return ctx.message(kNoYearSelected);
-  SharedState state;
-  if (!ctx.loadYear(state, yearText)) return kMessage;
+  Selection selection;
+  if (!ctx.loadYear(selection, yearText)) return kMessage;
 
   // Written piece by piece as the records are walked, as the window writes its page file.
-  Output out(ctx.outputFile());
+  TextWriter out = ctx.output();
   const bool written = out.open() &&
-                       writeYearReport(state.yearData, yearText, *units, layout == "compact",
+                       writeYearReport(selection.yearText(), yearText, *units, layout == "compact",
                                        [&](std::string_view piece) { return out.write(piece); }) &&
                        out.finish();
   return written ? kSuccess : ctx.message(out.error());

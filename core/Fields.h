@@ -3,8 +3,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
-#include <string>
 #include <string_view>
 
 #include "core/Format.h"
@@ -58,11 +56,5 @@ static_assert(kBlankDimensions.size() == 100);
 
 // The characters of `field`, cut short where the dimension string ends.
 std::string_view fieldText(std::string_view dimensions, Field field);
-
-// --- transitional: the string-based readers, until every caller reads VehicleRecords ---
-std::string formatField(std::string_view dimensions, Field field, int kind,
-                        std::string_view unitText);
-std::string_view shownDimensions(const std::optional<std::string_view>& dimensions);
-std::string_view recordDimensions(std::string_view record);
 
 }  // namespace orv::core

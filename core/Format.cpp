@@ -42,12 +42,4 @@ std::string formatField(const VehicleRecord& record, Field field, UnitSystem uni
   return F_FORMAT(record.stored(field), kFields[field].factor, kind, units);
 }
 
-bool isMetric(std::string_view unitText) {
-  return unitSystemOf(unitText) == UnitSystem::Metric;
-}
-
-std::string F_FORMAT(std::string_view value, double factor, int kind, std::string_view unitText) {
-  return F_FORMAT(value, factor, kind, unitSystemOf(unitText));
-}
-
 }  // namespace orv::core

@@ -38,8 +38,4 @@ std::string F_FORMAT(std::string_view value, double factor, int kind, UnitSystem
 std::string formatField(const VehicleRecord& record, Field field, UnitSystem units,
                         int kind = kNoUnit);
 
-// --- transitional: the unit box's text, until every caller holds a UnitSystem ---
-bool isMetric(std::string_view unitText);
-std::string F_FORMAT(std::string_view value, double factor, int kind, std::string_view unitText);
-
 }  // namespace orv::core

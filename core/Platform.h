@@ -1,6 +1,6 @@
 // The operating system's file and user calls behind a plain C++ interface: the one file of
 // the core that includes the system's own headers (POSIX here; Windows calls belong here
-// too). It knows none of the program's files or rules; FileProcs, NewFile and Places do.
+// too). It knows none of the program's files or rules; FileProcs, TextWriter and Places do.
 #pragma once
 
 #include <cstdint>
@@ -21,9 +21,10 @@ enum class ReadResult { Read, NoFile, NotRegular, TooLarge, Failed };
 // what was there.
 ReadResult readRegularFile(const fs::path& path, std::uintmax_t maxBytes, std::string& content);
 
-// An open file written by NewFile; kNoFile when none is open.
+// An open file written by TextWriter; kNoFile when none is open.
 using FileHandle = int;
 inline constexpr FileHandle kNoFile = -1;
+inline constexpr FileHandle kStandardOutput = 1;
 
 // Creates `path` with `mode` for writing; it must not exist and is never reached through a
 // symbolic link. kNoFile, with `error` set, when that fails.

@@ -45,33 +45,10 @@ RowList rowList(const YearDataPtr& data, std::string_view make, std::string_view
   return rows;
 }
 
-std::vector<std::string_view> rowList(std::string_view yearData, std::string_view makeText,
-                                      std::string_view filterText) {
-  std::vector<std::string_view> rows;
-  const std::string make = toUpper(trimBlanks(makeText));
-  const std::string filter = toUpper(trimBlanks(filterText));
-  if (make.empty()) return rows;
-  forEachModelRecord(yearData, make, [&](std::string_view record) {
-    if (passesModelFilter(record, filter)) rows.push_back(record);
-  });
+RowList wholeYear(const YearDataPtr& data) {
+  RowList rows(data);
+  if (data) forEachModelRecord(data->text, [&](std::string_view record) { rows.add(record); });
   return rows;
-}
-
-std::string_view gridModelName(std::string_view record) {
-  const std::string_view model = tagValue(record, "MO");
-  return model == "-1" ? std::string_view() : model;
-}
-
-std::array<std::string, kFieldCount> gridValues(std::string_view record,
-                                                std::string_view unitText) {
-  std::array<std::string, kFieldCount> values;
-  const std::string_view dims = recordDimensions(record);
-  for (int i = 0; i < kFieldCount; ++i) {
-    const auto field = static_cast<Field>(i);
-    values[field] = field == WD ? std::string(fieldText(dims, WD))
-                                : formatField(dims, field, kNoUnit, unitText);
-  }
-  return values;
 }
 
 }  // namespace orv::core

@@ -5,10 +5,8 @@
 // a VehicleRecord is read from the text when a row is asked for.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <iterator>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -74,10 +72,8 @@ bool passesModelFilter(std::string_view modelRecord, std::string_view upperFilte
 // the year data; empty for a blank make.
 RowList rowList(const YearDataPtr& data, std::string_view make, std::string_view filter);
 
-// --- transitional: rows as texts, until every caller holds a RowList ---
-std::vector<std::string_view> rowList(std::string_view yearData, std::string_view makeText,
-                                      std::string_view filterText);
-std::string_view gridModelName(std::string_view record);
-std::array<std::string, kFieldCount> gridValues(std::string_view record, std::string_view unitText);
+// Every model record of the year data, make after make, in file order (the export of a
+// whole year).
+RowList wholeYear(const YearDataPtr& data);
 
 }  // namespace orv::core

@@ -39,10 +39,4 @@ std::vector<std::string> yearList(const std::string& lastYear) {
   return years;
 }
 
-bool readYearFile(SharedState& state, const Places& places, std::string_view yearText) {
-  state.yearData.clear();
-  state.yearData = F_READFILE(places, "SP" + std::string(trimBlanks(yearText)) + ".TXT");
-  return keepIfSpecs(state.yearData);
-}
-
 }  // namespace orv::core

@@ -14,9 +14,6 @@ namespace orv::core {
 struct SharedState {
   std::string versionText;  // first six characters of VERSION.TXT
   std::string lastYear;     // release year + 1, as text ("1" or "0" without a usable version)
-  // Transitional, until the window holds a Selection.
-  std::string yearData;
-  int currentRow = 0;
 };
 
 // Start-up's first step: the version text (the first six characters of VERSION.TXT in the
@@ -37,9 +34,5 @@ int lastModelYear(const std::string& lastYear);
 // The entries of the year list: each year from 1971 up to the last year (never beyond 9999,
 // so a version text naming a later year does not make a list of millions).
 std::vector<std::string> yearList(const std::string& lastYear);
-
-// --- transitional: the year data and current row, until the window holds a Selection ---
-bool readYearFile(SharedState& state, const Places& places, std::string_view yearText);
-inline constexpr std::string_view kCannotReadYear = "Can not read specs for this year.";
 
 }  // namespace orv::core

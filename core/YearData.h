@@ -18,6 +18,9 @@ struct YearData {
 };
 using YearDataPtr = std::shared_ptr<const YearData>;
 
+// Shown when the year file of a chosen year is missing, empty, unreadable or holds no make.
+inline constexpr std::string_view kCannotReadYear = "Can not read specs for this year.";
+
 // Year data holding `text` alone (tests, and whatever has the text already).
 YearDataPtr yearDataOf(std::string text, int year = 0);
 

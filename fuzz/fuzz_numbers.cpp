@@ -50,14 +50,14 @@ void checkReading(std::string_view text) {
   }
 }
 
-void checkFormat(std::string_view value, double factor, int kind, std::string_view unit) {
-  const std::string shown = F_FORMAT(value, factor, kind, unit);
+void checkFormat(std::string_view value, double factor, int kind, UnitSystem units) {
+  const std::string shown = F_FORMAT(value, factor, kind, units);
   if (isNotAvailable(value)) {
     FUZZ_CHECK(shown == "N/A", "blank, -1 and N/A show as N/A");
     return;
   }
   std::string_view number = shown;
-  if (isMetric(unit)) {
+  if (units == UnitSystem::Metric) {
     if (kind == kNoUnit) FUZZ_CHECK(shown == value, "metric passes the value through");
     return;
   }
@@ -90,9 +90,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   constexpr double kFactors[] = {kCmToInches, kKgToPounds, 0.0, 1e300};
   const double factor = kFactors[options & 3];
   const int kind = (options >> 2) % 3;
-  for (const std::string_view unit :
-       {std::string_view("Metric"), std::string_view("Imperial"), unitPart})
-    checkFormat(value, factor, kind, unit);
+  for (const auto units : {UnitSystem::Metric, UnitSystem::Imperial})
+    checkFormat(value, factor, kind, units);
+  const auto t = trimBlanks(unitPart);
+  FUZZ_CHECK((unitSystemOf(unitPart) == UnitSystem::Metric) ==
+                 (!t.empty() && (t[0] == 'M' || t[0] == 'm')),
+             "a unit text chooses metric exactly when it begins with M");
 
   const std::string padded = F_PAD(value, width);
   FUZZ_CHECK(padded.size() == width, "F_PAD gives exactly the width");

@@ -16,8 +16,7 @@ using namespace orv::output;
 
 namespace {
 
-void checkYearReport(std::string_view data, std::string_view year, std::string_view unit,
-                     bool compact) {
+void checkYearReport(std::string_view data, std::string_view year, UnitSystem unit, bool compact) {
   std::string page;
   std::size_t pieces = 0;
   const bool written = writeYearReport(data, year, unit, compact, [&](std::string_view p) {
@@ -47,14 +46,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
   const auto makes = makeNames(data);
   const std::string make = makes.empty() ? std::string(year) : makes[(pick & 0x3F) % makes.size()];
-  const auto rows = rowList(data, make, "");
+  const auto yearData = yearDataOf(std::string(data));
+  const auto rows = rowList(yearData, make, "");
   // A model of the row list, or one that is not there.
   const std::string_view model =
-      rows.empty() ? std::string_view("X") : gridModelName(rows[(pick & 0x3F) % rows.size()]);
+      rows.empty() ? std::string_view("X") : rows[(pick & 0x3F) % rows.size()].shownModel();
 
   // The pick byte also chooses the unit system and the year layout: one of each per input
   // keeps the target fast.
-  const std::string_view unit = (pick & 0x40) ? "Imperial" : "Metric";
+  const UnitSystem unit = (pick & 0x40) ? UnitSystem::Imperial : UnitSystem::Metric;
   const bool compact = (pick & 0x80) != 0;
   orv::fuzz::checkPage(makeReportPage(year, make, rows, unit, version));
   const std::string page = modelReportPage(year, make, model, rows, unit, version);

@@ -1,11 +1,13 @@
 // The walks over arbitrary year data: the make list, the make scan (one make and every
 // make), the row list and the record walk. Input: a make text, a model filter, then the data.
+#include <cmath>
 #include <string>
 
 #include "FuzzCheck.h"
 #include "core/RowList.h"
 #include "core/TagText.h"
 #include "core/Text.h"
+#include "core/VehicleRecord.h"
 #include "core/YearWalk.h"
 
 using namespace orv::core;
@@ -47,6 +49,24 @@ void checkModelRecords(std::string_view data) {
   });
 }
 
+// What any record reads as: views into its own text, finite values, shares of one.
+void checkVehicle(const VehicleRecord& vehicle, std::string_view record) {
+  FUZZ_CHECK(vehicle.make() && within(*vehicle.make(), record), "a row's make is in its record");
+  FUZZ_CHECK(vehicle.shownModel() != "-1", "a model of -1 shows as none");
+  for (int f = 0; f < kFieldCount; ++f) {
+    const auto field = static_cast<Field>(f);
+    const auto value = vehicle.value(field);
+    FUZZ_CHECK(!value || std::isfinite(*value), "a value is a finite number");
+    FUZZ_CHECK(!value || !isNotAvailable(vehicle.stored(field)), "a value is never a blank");
+  }
+  if (const auto shares = vehicle.weightShares())
+    FUZZ_CHECK(shares->front >= 0 && shares->rear >= 0 &&
+                   std::abs(shares->front + shares->rear - 1) < 1e-9,
+               "weight shares are two parts of one");
+  if (const auto year = vehicle.measuredYear())
+    FUZZ_CHECK(*year >= 1965 && *year <= 2064, "a measurement year has its century");
+}
+
 void checkMakeScan(std::string_view data, std::string_view makeText, std::string_view filter) {
   checkModelRecords(data);
   // The scan of one make is not a part of the scan of all: past a make it does not want, it
@@ -58,11 +78,14 @@ void checkMakeScan(std::string_view data, std::string_view makeText, std::string
     FUZZ_CHECK(equalsTrimmedUpper(tagValue(record, "MA"), wanted),
                "a record of the make scan has the wanted make");
   });
-  const auto rows = rowList(data, makeText, filter);
+  const auto yearData = yearDataOf(std::string(data));
+  const std::string_view copy = yearData->text;
+  const auto rows = rowList(yearData, makeText, filter);
   const std::string upperFilter = toUpper(trimBlanks(filter));
-  for (const auto row : rows) {
-    FUZZ_CHECK(passesModelFilter(row, upperFilter), "every row passes the model filter");
-    FUZZ_CHECK(within(row, data), "a row is a view into the data");
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    FUZZ_CHECK(passesModelFilter(rows.text(i), upperFilter), "every row passes the model filter");
+    FUZZ_CHECK(within(rows.text(i), copy), "a row is a view into the data");
+    checkVehicle(rows[i], rows.text(i));
   }
   if (wanted.empty()) FUZZ_CHECK(rows.empty(), "a blank make lists no rows");
 }

@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "SampleData.h"
-#include "core/NewFile.h"
+#include "core/TextWriter.h"
 
 namespace orv::sample {
 

@@ -4,6 +4,7 @@
 // Compare with the form-model-only figure of main_bench (BM_DownKeyAtTheGridEdge).
 #include <benchmark/benchmark.h>
 #include <unistd.h>
+#include <fstream>
 
 #include <QApplication>
 #include <QScrollBar>
@@ -37,7 +38,8 @@ struct RealWindow {
         view(specs.form()) {
     specs.form().show();
     view.flush();
-    specs.state().yearData = bench::bigYear();
+    std::ofstream(root / "SP2019.TXT", std::ios::binary) << bench::bigYear();
+    specs.selection().readYear(places, "2019");
     specs.S_UNITS->setText("Imperial");  // the costlier formatting
     specs.S_MAKE->setText("MAKE110");
     specs.F_LOADMODEL();

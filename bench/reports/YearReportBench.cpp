@@ -69,17 +69,18 @@ void BM_YearReportBoxedImperial(benchmark::State& state) {
 
   std::uintmax_t pageBytes = 0;
   for (auto _ : state) {
-    orv::output::PageOutput out(places);
+    std::string problem;
+    auto out = orv::output::openPageFile(places, problem);
     const bool ok =
-        out.open() &&
-        orv::output::writeYearReport(year, "1995", "Imperial", false,
-                                     [&out](std::string_view p) { return out.write(p); }) &&
-        out.finish();
+        out &&
+        orv::output::writeYearReport(year, "1995", orv::core::UnitSystem::Imperial, false,
+                                     [&out](std::string_view p) { return out->write(p); }) &&
+        out->finish();
     if (!ok) {
-      state.SkipWithError(out.message().c_str());
+      state.SkipWithError(problem.empty() ? out->error().c_str() : problem.c_str());
       break;
     }
-    pageBytes = fs::file_size(out.path());
+    pageBytes = fs::file_size(out->path());
   }
   state.SetComplexityN(state.range(0));
   state.counters["year_MB"] = static_cast<double>(year.size()) / 1e6;

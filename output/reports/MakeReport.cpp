@@ -2,8 +2,7 @@
 
 #include "core/Fields.h"
 #include "core/Format.h"
-#include "core/TagText.h"
-#include "core/Text.h"
+#include "core/VehicleRecord.h"
 #include "output/reports/Page.h"
 
 namespace orv::output {
@@ -26,30 +25,26 @@ constexpr std::string_view kHeaderCells[] = {
     "<td width=50><CENTER><b> &nbsp; <BR>WD</b></CENTER></td>",
 };
 
-void appendModelRow(std::string& page, std::string_view record, std::string_view unitText) {
-  std::string_view name = tagValue(record, "MO");
-  if (name == "-1") name = {};
+void appendModelRow(std::string& page, const VehicleRecord& record, UnitSystem units) {
   page += " <tr><td width=250>";
-  appendEscaped(page, name);  // not trimmed: blanks in the name are shown as stored
+  appendEscaped(page, record.shownModel());  // not trimmed: blanks in the name are shown as stored
   page += "</td>\r\n";
-  const auto dimensions = recordDimensions(record);
   for (const auto& pair : kPairedColumns) {
     page += "<td width=50><CENTER>";
-    appendEscaped(page, formatField(dimensions, pair.upper, kNoUnit, unitText));
+    appendEscaped(page, formatField(record, pair.upper, units));
     page += " <BR> ";
-    appendEscaped(page, formatField(dimensions, pair.lower, kNoUnit, unitText));
+    appendEscaped(page, formatField(record, pair.lower, units));
     page += "</CENTER></td>\r\n";
   }
-  const auto wd = trimBlanks(fieldText(dimensions, WD));
   page += "<td width=50><CENTER> <BR> ";
-  appendEscaped(page, wd.empty() ? std::string_view("N/A") : wd);
+  appendEscaped(page, record.shownWeightDistribution());
   page += "</CENTER></td>\r\n</tr>\r\n";
 }
 
-template <typename Row>
-std::string buildMakePage(std::string_view yearText, std::string_view makeText,
-                          std::span<const Row> rowList, std::string_view unitText,
-                          std::string_view versionText) {
+}  // namespace
+
+std::string makeReportPage(std::string_view yearText, std::string_view makeText,
+                           const RowList& rows, UnitSystem units, std::string_view versionText) {
   std::string page = pageHead(std::string(kVersionTitle) + escapeHtml(versionText));
   std::string heading;
   appendEscaped(heading, yearText);
@@ -60,26 +55,12 @@ std::string buildMakePage(std::string_view yearText, std::string_view makeText,
   page += " <tr>";
   for (const auto cell : kHeaderCells) page.append(cell).append(kCrLf);
   page += "</tr>\r\n";
-  for (const Row& row : rowList) appendModelRow(page, std::string_view(row), unitText);
+  for (const VehicleRecord record : rows) appendModelRow(page, record, units);
   // The units line has no line end of its own; the page end follows directly.
   page += " </table>\r\n<BR>Units: ";
-  page += isMetric(unitText) ? "Metric" : "Imperial";
+  page += units == UnitSystem::Metric ? "Metric" : "Imperial";
   page += pageEnd();
   return page;
-}
-
-}  // namespace
-
-std::string makeReportPage(std::string_view yearText, std::string_view makeText,
-                           std::span<const std::string> rowList, std::string_view unitText,
-                           std::string_view versionText) {
-  return buildMakePage(yearText, makeText, rowList, unitText, versionText);
-}
-
-std::string makeReportPage(std::string_view yearText, std::string_view makeText,
-                           std::span<const std::string_view> rowList, std::string_view unitText,
-                           std::string_view versionText) {
-  return buildMakePage(yearText, makeText, rowList, unitText, versionText);
 }
 
 }  // namespace orv::output

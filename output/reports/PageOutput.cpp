@@ -13,38 +13,34 @@ std::optional<std::filesystem::path> pageFilePath(const Places& places) {
   return places.mapFixedPath(kPageFile);
 }
 
-bool PageOutput::failed(const std::string& reason) {
-  message_ = std::string(kLead) + reason;
-  return false;
+std::string pageFailure(std::string_view reason) {
+  return std::string(kLead) + std::string(reason);
 }
 
-bool PageOutput::open() {
-  message_.clear();
-  const auto where = pageFilePath(places_);
-  if (!where) return failed("The report folder is not known.");
-  path_ = *where;
-  // A folder someone else can write into could swap the page for anything; do not use it.
-  if (auto problem = places_.reportFolderProblem(); !problem.empty()) return failed(problem);
-  if (!file_.create(path_, kPageMode)) return failed(file_.error());
-  return true;
-}
-
-bool PageOutput::write(std::string_view piece) {
-  if (!message_.empty()) return false;
-  if (!file_.write(piece)) return failed(file_.error());
-  return true;
-}
-
-bool PageOutput::finish() {
-  if (!message_.empty()) return false;
-  if (!file_.finish()) return failed(file_.error());
-  return true;
+std::optional<TextWriter> openPageFile(const Places& places, std::string& message) {
+  message.clear();
+  const auto where = pageFilePath(places);
+  if (!where) {
+    message = pageFailure("The report folder is not known.");
+    return std::nullopt;
+  }
+  if (auto problem = places.reportFolderProblem(); !problem.empty()) {
+    message = pageFailure(problem);
+    return std::nullopt;
+  }
+  auto file = TextWriter::newFile(*where, kPageMode);
+  if (!file.open()) {
+    message = pageFailure(file.error());
+    return std::nullopt;
+  }
+  return file;
 }
 
 std::string writePage(const Places& places, std::string_view page) {
-  PageOutput out(places);
-  if (out.open() && out.write(page)) out.finish();
-  return out.message();
+  std::string message;
+  auto file = openPageFile(places, message);
+  if (file && !(file->write(page) && file->finish())) message = pageFailure(file->error());
+  return message;
 }
 
 }  // namespace orv::output

@@ -1,6 +1,7 @@
-// Writes a report page to the one page file "C:\TEMP\ORV.HTM" in the report folder. The old
-// page is deleted and the file created anew, never through a symbolic link; a page that
-// cannot be completed is removed rather than left half written. It does not open a viewer.
+// Where a report page goes: the one page file "C:\TEMP\ORV.HTM", which is ORV.HTM in the
+// report folder. The folder is checked before every page (a folder someone else can write
+// into could swap the page for anything); the page itself is written by the one TextWriter.
+// It does not open a viewer.
 #pragma once
 
 #include <filesystem>
@@ -8,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/NewFile.h"
 #include "core/Places.h"
+#include "core/TextWriter.h"
 
 namespace orv::output {
 
@@ -18,37 +19,15 @@ inline constexpr std::string_view kPageFile = "C:\\TEMP\\ORV.HTM";
 // Where the page file really is: the report folder's ORV.HTM.
 std::optional<std::filesystem::path> pageFilePath(const core::Places& places);
 
-// A page written in pieces (the year report) or at once.
-class PageOutput {
- public:
-  explicit PageOutput(const core::Places& places) : places_(places) {}
+// The page file, opened for a page written in pieces (the year report): the old page
+// deleted, the file created anew. Nothing, with `message` set for the person, when the
+// report folder is not safe or the file cannot be created.
+std::optional<core::TextWriter> openPageFile(const core::Places& places, std::string& message);
 
-  // Checks the report folder, deletes the old page and creates the file. False with
-  // message() set when any of that fails.
-  bool open();
+// What to tell the person when the page could not be written.
+std::string pageFailure(std::string_view reason);
 
-  // Appends a piece (buffered). False with message() set; the file is then removed.
-  bool write(std::string_view piece);
-
-  // Writes what is left and closes. False with message() set; the file is then removed.
-  bool finish();
-
-  // What went wrong, worded for the user; empty after success.
-  const std::string& message() const { return message_; }
-
-  // The page file, for the viewer; empty before open().
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  bool failed(const std::string& reason);
-
-  core::Places places_;  // a copy: the page may outlive the caller's places
-  core::NewFile file_;
-  std::filesystem::path path_;
-  std::string message_;
-};
-
-// Writes `page` as the whole page file; empty on success, else the message for the user.
+// Writes `page` as the whole page file; empty on success, else the message for the person.
 std::string writePage(const core::Places& places, std::string_view page);
 
 }  // namespace orv::output

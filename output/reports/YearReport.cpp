@@ -6,6 +6,7 @@
 #include "core/Fields.h"
 #include "core/Format.h"
 #include "core/Text.h"
+#include "core/VehicleRecord.h"
 #include "core/YearWalk.h"
 #include "output/reports/Page.h"
 
@@ -18,22 +19,13 @@ namespace {
 // Value columns of the compact layout, left to right.
 constexpr std::array<Field, 14> kCompactOrder{A, B, C, D, E, F, G, WB, OL, OW, OH, CW, TF, TR};
 
-// Converted values as the year report shows them: F_FORMAT without unit text, trimmed.
-class ConvertedValues {
- public:
-  explicit ConvertedValues(std::string_view unitText) : unitText_(unitText) {}
-
-  std::string_view get(std::string_view dimensions, Field field) {
-    value_ = F_FORMAT(fieldText(dimensions, field), kFields[field].factor, kNoUnit, unitText_);
-    const auto t = trimBlanks(value_);
-    if (t.size() != value_.size()) value_ = std::string(t);
-    return value_;
-  }
-
- private:
-  std::string_view unitText_;
-  std::string value_;
-};
+// A converted value as the year report shows it: the field formatted without unit text,
+// trimmed of blanks.
+std::string convertedValue(const VehicleRecord& record, Field field, UnitSystem units) {
+  std::string value = formatField(record, field, units);
+  const auto t = trimBlanks(value);
+  return t.size() == value.size() ? value : std::string(t);
+}
 
 void appendMakeHeader(std::string& piece, std::string_view make, bool compact) {
   if (compact) {
@@ -69,16 +61,17 @@ void appendBoxedValue(std::string& piece, std::string_view value) {
   appendEscaped(piece, value);
 }
 
-void appendModelRow(std::string& piece, std::string_view model, std::string_view dimensions,
-                    ConvertedValues& values, bool compact) {
-  const auto wd = trimBlanks(fieldText(dimensions, WD));
+void appendModelRow(std::string& piece, const VehicleRecord& record, UnitSystem units,
+                    bool compact) {
+  const auto model = trimBlanks(record.model().value_or("-1"));
+  const auto wd = trimBlanks(record.stored(WD));
   if (compact) {
     piece += "<tr><td width=225>";
-    appendEscaped(piece, trimBlanks(model));
+    appendEscaped(piece, model);
     piece += "</td>\r\n";
     for (const Field field : kCompactOrder) {
       piece += "<td>";
-      appendEscaped(piece, values.get(dimensions, field));
+      appendEscaped(piece, convertedValue(record, field, units));
       piece += "</td>";
     }
     piece += "<td>";
@@ -87,29 +80,27 @@ void appendModelRow(std::string& piece, std::string_view model, std::string_view
     return;
   }
   piece += "<tr><td width=250><font size=-1>";
-  appendEscaped(piece, trimBlanks(model));
+  appendEscaped(piece, model);
   // "</td></font>" closes in the wrong order; browsers accept it and the page keeps it.
   piece += "</td></font>\r\n";
   for (const auto& pair : kPairedColumns) {
     piece += "<td>";
-    appendBoxedValue(piece, values.get(dimensions, pair.upper));
+    appendBoxedValue(piece, convertedValue(record, pair.upper, units));
     piece += kCrLf;
-    appendBoxedValue(piece, values.get(dimensions, pair.lower));
+    appendBoxedValue(piece, convertedValue(record, pair.lower, units));
     piece += "</td>";
   }
   piece += "<td>";
-  if (wd.empty()) {
-    piece += "&nbsp;N/A";
-  } else {
-    appendEscaped(piece, wd);
-  }
+  // The boxed layout writes a missing WD with a leading blank of its own.
+  if (wd.empty()) piece += "&nbsp;";
+  appendEscaped(piece, record.shownWeightDistribution());
   piece += "</td></tr>\r\n";
 }
 
 }  // namespace
 
-bool writeYearReport(std::string_view yearData, std::string_view yearText,
-                     std::string_view unitText, bool compact, const PieceSink& sink) {
+bool writeYearReport(std::string_view yearData, std::string_view yearText, UnitSystem units,
+                     bool compact, const PieceSink& sink) {
   std::string title = "ORV - Orvane - Year: ";
   appendEscaped(title, yearText);  // untrimmed, as the year box holds it
   std::string piece = pageHead(title);
@@ -119,7 +110,6 @@ bool writeYearReport(std::string_view yearData, std::string_view yearText,
 
   // No make is called "XXX", so the first record always opens a make (unless it is "XXX").
   std::string previousMake = "XXX";
-  ConvertedValues values(unitText);
   YearWalker records(yearData);
   YearRecord record;
   while (records.nextRecord(record)) {
@@ -127,15 +117,14 @@ bool writeYearReport(std::string_view yearData, std::string_view yearText,
     if (trimBlanks(record.text).empty() || record.text == "-1") continue;
 
     piece.clear();
-    const auto make = valueOr(record.make, "-1");
-    const auto model = valueOr(record.model, "-1");
     // A blank dimension string reads like the 100 blanks that stand in for a missing one.
-    const auto dimensions = shownDimensions(record.dimensions);
+    const auto vehicle = VehicleRecord::fromYearRecord(record, 0);
+    const auto make = vehicle.make().value_or("-1");
     if (make != previousMake) {
       previousMake = make;
       appendMakeHeader(piece, make, compact);
     }
-    appendModelRow(piece, model, dimensions, values, compact);
+    appendModelRow(piece, vehicle, units, compact);
     if (!sink(piece)) return false;
   }
 

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string_view>
 
+#include "core/Format.h"
+
 namespace orv::output {
 
 // Receives the next piece of the page; returns false to stop the report (a failed write).
@@ -15,7 +17,7 @@ using PieceSink = std::function<bool(std::string_view piece)>;
 // small text) or the boxed layout (two values per cell). `yearText` goes into the title as
 // given. Records are taken in file order; a blank record is skipped. False when the sink
 // refused a piece (the page is then incomplete and must be discarded).
-bool writeYearReport(std::string_view yearData, std::string_view yearText,
-                     std::string_view unitText, bool compact, const PieceSink& sink);
+bool writeYearReport(std::string_view yearData, std::string_view yearText, core::UnitSystem units,
+                     bool compact, const PieceSink& sink);
 
 }  // namespace orv::output

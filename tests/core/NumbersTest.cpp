@@ -57,7 +57,8 @@ TEST(Format, ShowsTheStoredValueInTheChosenUnits) {
       {" 95", kCmToInches, kNoUnit, "", "37.4"},
   };
   for (const auto& [value, factor, kind, units, expected] : cases)
-    EXPECT_EQ(F_FORMAT(value, factor, kind, units), expected) << value << " " << units;
+    EXPECT_EQ(F_FORMAT(value, factor, kind, unitSystemOf(units)), expected)
+        << value << " " << units;
 }
 
 TEST(LastYear, IsTheLeadingNumberOfTheFirstFourCharactersPlusOne) {

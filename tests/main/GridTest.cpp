@@ -45,7 +45,7 @@ TEST_F(GridTest, KeysMoveTheRowOrScrollAtTheEdges) {
     if (k.startTop > 0) w().S_SCROLL->userScroll(k.startTop);
     click(w().S_MODEL[k.startRow]);
     w().S_SCROLL2->userKeyDown(k.key, k.shift);
-    EXPECT_EQ(w().state().currentRow, k.row);
+    EXPECT_EQ(w().selection().currentRow(), k.row);
     EXPECT_EQ(w().S_SCROLL->value(), k.top);
     EXPECT_EQ(highlighted(), k.row);
     EXPECT_EQ(w().S_SCROLL->visible(), k.models > 14);  // the bar appears from fifteen

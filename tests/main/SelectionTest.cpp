@@ -25,7 +25,7 @@ TEST_F(SelectionTest, TypedMakeIsMatchedWithoutRegardToCaseAndBlanksAndAnUnknown
             record(" Alder ", "RAVEN", dims(252)));
   typeInto(w().S_MAKE, "alder");
   pressEnter(w().S_MAKE);
-  EXPECT_EQ(w().S_LIST->count(), 2);
+  EXPECT_EQ(w().selection().rows().size(), 2u);
   replaceText(w().S_MAKE, "");
   focus(w().S_YEAR);  // a cleared make box keeps the rows but offers no groups
   EXPECT_EQ(w().S_MODELDROP->items(), Items{" "});
@@ -43,7 +43,7 @@ TEST_F(SelectionTest, ANewMakeResetsTheGridPositionButAListClickKeepsTheRow) {
   replaceText(w().S_MAKE, "brisk");
   focus(w().S_YEAR);  // leaving with a new text reloads
   EXPECT_EQ(model(0), "B 1");
-  EXPECT_EQ(w().state().currentRow, 0);
+  EXPECT_EQ(w().selection().currentRow(), 0);
   chooseMake();
   click(w().S_TEXT[2][3]);
   chooseMake("BRISK");
@@ -58,7 +58,7 @@ TEST_F(SelectionTest, AChosenYearIsReadAgainOnLeavingButEnterReloadsFromMemory) 
   chooseMake();
   pick(w().S_MODELDROP, "RAVEN");
   pick(w().S_YEAR, "2018");
-  EXPECT_EQ(w().S_LIST->count(), 1);  // the filter is kept
+  EXPECT_EQ(w().selection().rows().size(), 1u);  // the filter is kept
   EXPECT_EQ(model(0), "RAVEN OLD");
   writeData("SP2018.TXT", alder({"RAVEN NEW"}));
   focus(w().S_MAKE);  // the tag still holds 2019, so leaving reads 2018 again
@@ -87,11 +87,11 @@ TEST_F(SelectionTest, FilterIsAnUpperCasePrefixAndGroupsDropOnlyAnAdjacentRepeat
   replaceText(w().S_MODELDROP, "raven");
   EXPECT_EQ(w().S_MODELDROP->text(), "RAVEN");
   pressEnter(w().S_MODELDROP);
-  ASSERT_EQ(w().S_LIST->count(), 4);
+  ASSERT_EQ(w().selection().rows().size(), 4u);
   EXPECT_EQ(model(2), "RAVENSWOOD");
   EXPECT_EQ(model(3), "raven lx");
   pick(w().S_MODELDROP, " ");  // the blank entry passes every record
-  EXPECT_EQ(w().S_LIST->count(), 7);
+  EXPECT_EQ(w().selection().rows().size(), 7u);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ TEST_F(StartupTest, YearListRunsToTheLastYearAndTheCalendarYearFileReplacesTheDe
   start(2019);
   ASSERT_EQ(w().S_YEAR->count(), 2019 - 1971 + 1);
   EXPECT_EQ(w().S_YEAR->text(), "2019");
-  EXPECT_EQ(w().state().yearData, record("BRISK", "NEW", dims(260)));
+  EXPECT_EQ(w().selection().yearText(), record("BRISK", "NEW", dims(260)));
   EXPECT_TRUE(startup_.empty());
   EXPECT_EQ(w().form().caption(), "Orvane - Version 2018.2");
   EXPECT_EQ(w().S_UNITS->text(), "Imperial");
@@ -36,7 +36,7 @@ TEST_F(StartupTest, UnreadableOrHugeVersionTextsGiveABoundedYearList) {
   writeData("VERSION.TXT", "9999.9");
   start(2019);
   ASSERT_EQ(w().S_YEAR->count(), 9999 - 1971 + 1);  // listed up to 9999 only
-  EXPECT_EQ(w().state().yearData, record("ALDER", "X", dims(250)));
+  EXPECT_EQ(w().selection().yearText(), record("ALDER", "X", dims(250)));
 }
 
 TEST_F(StartupTest, CloseBoxAndCloseButtonBothStoreTheUnitLetter) {

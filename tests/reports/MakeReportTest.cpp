@@ -18,10 +18,11 @@ const std::string kTop = expected::makeTop(" 1995 ALDER ");
 using expected::makeBottom;
 using expected::makeRow;
 
-// A unit text starting with "m" (blanks and case aside) is metric, anything else imperial.
 TEST(make_report, empty_row_list_gives_the_header_row_and_the_units_line) {
-  for (const auto& [units, line] : {std::pair{" m ", "Metric"}, {"", "Imperial"}})
-    EXPECT_EQ(makeReportPage(" 1995", "ALDER ", std::vector<std::string>{}, units, "2018.2"),
+  using core::UnitSystem;
+  for (const auto& [units, line] :
+       {std::pair{UnitSystem::Metric, "Metric"}, {UnitSystem::Imperial, "Imperial"}})
+    EXPECT_EQ(makeReportPage(" 1995", "ALDER ", core::RowList(), units, "2018.2"),
               kTop + makeBottom(line));
 }
 
@@ -32,7 +33,8 @@ TEST(make_report, imperial_values_and_missing_fields_and_names) {
   const std::vector<std::string> rows{"<MA>ALDER</MA><MO>Spey</MO><DA>" + kDa + "</DA>",
                                       "<MA>ALDER</MA><DA>" + gaps + "</DA>",
                                       "<MA>ALDER</MA><MO>Dee</MO>"};
-  EXPECT_EQ(makeReportPage(" 1995", "ALDER ", rows, "Imperial", "2018.2"),
+  EXPECT_EQ(makeReportPage(" 1995", "ALDER ", expected::rowsOf(rows), core::UnitSystem::Imperial,
+                           "2018.2"),
             kTop + makeRow("Spey", expected::kPairsImperial, "55/45") +
                 makeRow("",
                         {"N/A", "104.4", "N/A", "189.1", "N/A", "70.9", "23.6", "55.2", "51.2",

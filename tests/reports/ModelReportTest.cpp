@@ -23,10 +23,9 @@ using expected::modelPage;
 // The whole pages of kDa in both unit systems are compared through orvane-cli (cli tests).
 TEST(model_report, record_without_dimensions_shows_na_in_both_unit_systems) {
   const std::vector<std::string> bare{"<MA>ALDER</MA><MO>Tay</MO>"};
-  for (const char* units : {"Metric", "Imperial"}) {
-    EXPECT_EQ(modelReportPage(" 1995 ", "ALDER ", " Tay", bare, units, "2018.2"),
-              modelPage("1995 ALDER Tay", std::vector<std::string>(15, "N/A"), "  "))
-        << units;
+  for (const auto units : {core::UnitSystem::Metric, core::UnitSystem::Imperial}) {
+    EXPECT_EQ(modelReportPage(" 1995 ", "ALDER ", " Tay", expected::rowsOf(bare), units, "2018.2"),
+              modelPage("1995 ALDER Tay", std::vector<std::string>(15, "N/A"), "  "));
   }
 }
 
@@ -38,7 +37,8 @@ TEST(model_report, measurement_year_gets_its_century_from_the_two_digits) {
   };
   for (const auto& [tail, line] : cases) {
     const std::vector<std::string> rows{record("Tay", kDa.substr(0, 48) + tail)};
-    const std::string page = modelReportPage("1995", "ALDER", "Tay", rows, "Metric", "2018.2");
+    const std::string page = modelReportPage("1995", "ALDER", "Tay", expected::rowsOf(rows),
+                                             core::UnitSystem::Metric, "2018.2");
     EXPECT_TRUE(
         page.ends_with("<BR><BR>Measurements obtained in year: " + line + "\r\n" + expected::kEnd))
         << "tail '" << tail << "'";
@@ -50,7 +50,8 @@ TEST(model_report, first_record_of_the_name_wins) {
   const std::vector<std::string> rows{record("Dee", kDa), record("  spey 2DR ", kDa),
                                       record("Spey 2dr", " 96" + kDa.substr(3)),
                                       "<MA>ALDER</MA><DA>" + kDa + "</DA>"};
-  const std::string page = modelReportPage("1995", "ALDER", "SPEY 2dr", rows, "Metric", "2018.2");
+  const std::string page = modelReportPage("1995", "ALDER", "SPEY 2dr", expected::rowsOf(rows),
+                                           core::UnitSystem::Metric, "2018.2");
   // The heading names the model as the grid cell has it, and the values are the first match's.
   EXPECT_NE(page.find("<B>1995 ALDER SPEY 2dr</B>"), std::string::npos);
   EXPECT_NE(page.find("<td width=100>95 cm</td>"), std::string::npos);

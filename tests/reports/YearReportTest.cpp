@@ -24,10 +24,11 @@ std::string rec(const std::string& make, const std::string& model, const std::st
 std::vector<std::string> run(const std::string& data, const char* units, bool compact,
                              const char* year = "1995 ") {
   std::vector<std::string> pieces;
-  EXPECT_TRUE(writeYearReport(data, year, units, compact, [&](std::string_view piece) {
-    pieces.emplace_back(piece);
-    return true;
-  }));
+  EXPECT_TRUE(
+      writeYearReport(data, year, core::unitSystemOf(units), compact, [&](std::string_view piece) {
+        pieces.emplace_back(piece);
+        return true;
+      }));
   return pieces;
 }
 

@@ -46,7 +46,7 @@ class SearchWindowTest : public SearchFolder {
       form_ = &f;
       script(f);
     };
-    window_->open(units);
+    window_->open(core::unitSystemOf(units));
   }
   // Opens the window, fills the boxes and clicks Run (a click takes the focus first).
   void run(const Boxes& boxes, std::string_view units = "Metric") {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/Fields.h"
-#include "core/RowList.h"
+#include "core/Format.h"
 #include "windows/main/SpecsWindow.h"
 
 namespace orv::windows {
@@ -11,30 +11,33 @@ namespace orv::windows {
 using namespace core;
 
 void SpecsWindow::F_SCROLL() {
-  const int top = S_SCROLL->value();
-  const std::string& units = S_UNITS->text();
+  const auto& rows = selection_.rows();
+  const int top = selection_.top();
+  const UnitSystem units = selection_.units();
   for (int i = 0; i < kGridRows; ++i) {
-    const int p = top + i;
-    const std::string_view record = p < S_LIST->count() ? std::string_view(S_LIST->item(p))
-                                                        : std::string_view(kBlankDimensions);
-    S_MODEL[i]->setText(std::string(gridModelName(record)));
-    const auto values = gridValues(record, units);
+    const auto p = static_cast<std::size_t>(top + i);
+    // A row past the end of the list shows nothing, as a record of no model would.
+    const VehicleRecord record = p < rows.size() ? rows[p] : VehicleRecord();
+    S_MODEL[i]->setText(std::string(record.shownModel()));
+    if (record.shownModel().empty()) {
+      for (auto& column : S_TEXT) column[i]->setText("");
+      continue;
+    }
     for (std::size_t c = 0; c < kPairedColumns.size(); ++c) {
       const auto& pair = kPairedColumns[c];
-      S_TEXT[c][i]->setText(values[pair.upper] + "\r\n" + values[pair.lower]);
+      S_TEXT[c][i]->setText(formatField(record, pair.upper, units) + "\r\n" +
+                            formatField(record, pair.lower, units));
     }
     // The weight distribution is shown as stored, under a blank first line.
-    S_TEXT[7][i]->setText(" \r\n" + values[WD]);
-
-    if (S_MODEL[i]->text().empty()) {
-      for (auto& column : S_TEXT) column[i]->setText("");
-    }
+    S_TEXT[7][i]->setText(" \r\n" + formatField(record, WD, units));
   }
 }
 
 void SpecsWindow::S_SCROLL_Change() {
+  // The scroll bar reports where the grid now starts, whoever moved it.
+  selection_.setTop(S_SCROLL->value());
   F_SCROLL();
-  F_LINE_SET(state_.currentRow);
+  F_LINE_SET(selection_.currentRow());
   S_SCROLL2->setFocus();
 }
 
@@ -55,12 +58,12 @@ void SpecsWindow::F_LINE_SET2(int in_row) {
 }
 
 void SpecsWindow::F_LINE_SET(int in_row) {
-  state_.currentRow = in_row;
+  selection_.setCurrentRow(in_row);
   F_LINE_SET2(in_row);
 }
 
 void SpecsWindow::S_SCROLL2_GotFocus() {
-  F_LINE_SET(state_.currentRow);
+  F_LINE_SET(selection_.currentRow());
 }
 void SpecsWindow::S_SCROLL2_LostFocus() {
   F_LINE_SET2(-1);
@@ -74,21 +77,19 @@ void SpecsWindow::setSinkEntry(int top) {
 void SpecsWindow::S_SCROLL2_KeyDown(int keyCode, int /*shift*/) {
   // Shift, Ctrl and Alt make no difference. Assigning the scroll value raises S_SCROLL_Change
   // at once, which redraws and highlights the current row, so the row is stored first.
-  int& r = state_.currentRow;
+  const int r = selection_.currentRow();
   const bool scrolls = S_SCROLL->visible();
-  const int top = S_SCROLL->value();
+  const int top = selection_.top();
   const int max = S_SCROLL->max();
   constexpr int kLast = kGridRows - 1;
   switch (keyCode) {
     case form::kKeyHome:
-      r = 0;
       F_LINE_SET(0);
       S_SCROLL->setValue(0);
       setSinkEntry(0);
       F_SCROLL();  // top may already be 0, and then no change is raised
       break;
     case form::kKeyEnd:
-      r = kLast;
       F_LINE_SET(kLast);
       if (scrolls) {
         S_SCROLL->setValue(max);

@@ -1,9 +1,8 @@
 // Start-up, first activation and closing of the main window, and the stored unit choice.
 #include "core/FileProcs.h"
-#include "core/NewFile.h"
 #include "core/Numbers.h"
 #include "core/Text.h"
-#include "core/YearData.h"
+#include "core/TextWriter.h"
 #include "windows/main/SpecsWindow.h"
 
 namespace orv::windows {
@@ -25,7 +24,7 @@ void SpecsWindow::Form_Load() {
   S_SCROLL2->reserve(kNumberedSinkEntries + kBlankSinkEntries);
   for (int i = 1; i <= kNumberedSinkEntries; ++i) S_SCROLL2->addItem(std::to_string(i));
 
-  state_.currentRow = 0;
+  selection_.setCurrentRow(0);
   S_FRAME->setBackColor(form_.backColor);
   S_SCROLL->setVisible(false);
 
@@ -38,8 +37,8 @@ void SpecsWindow::Form_Load() {
 
   S_YEAR->setText(std::to_string(env_.calendarYear()));
   const std::string fileName = "SP" + S_YEAR->text() + ".txt";
-  state_.yearData = F_READFILE(env_.places, fileName);
-  if (!keepIfSpecs(state_.yearData)) message("Problem loading Specs file: " + fileName);
+  if (!selection_.readYearFile(env_.places, fileName, S_YEAR->text()))
+    message("Problem loading Specs file: " + fileName);
 
   L_MODEL1->setCaption("\r\nMOD&EL");
   // Letter code over the main dimension of the same column; CR LF and a bare LF both break.

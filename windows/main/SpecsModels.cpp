@@ -1,10 +1,10 @@
-// The row list (the hidden list box S_LIST) and the model filter S_MODELDROP.
+// The row list and the model filter S_MODELDROP. The row list is the selection's; the hidden
+// list box S_LIST keeps its place in the design (its colours mark the selected row, its
+// double-click opens the model page) but holds no copy of the records.
 #include <optional>
 
-#include "core/RowList.h"
 #include "core/TagText.h"
 #include "core/Text.h"
-#include "core/YearWalk.h"
 #include "windows/main/SpecsWindow.h"
 
 namespace orv::windows {
@@ -12,33 +12,29 @@ namespace orv::windows {
 using namespace core;
 
 void SpecsWindow::setUpScrollBar() {
-  const int records = S_LIST->count();
-  if (records <= kGridRows) {
+  const auto records = selection_.rows().size();
+  if (records <= static_cast<std::size_t>(kGridRows)) {
     S_SCROLL->setVisible(false);
   } else {
-    S_SCROLL->setMax(records - kGridRows);
+    S_SCROLL->setMax(static_cast<int>(records) - kGridRows);
     S_SCROLL->setVisible(true);
   }
 }
 
 void SpecsWindow::F_LOADMODEL() {
   S_MAKE->setText(toUpper(trimBlanks(S_MAKE->text())));
-  const std::string wanted = S_MAKE->text();
-  if (wanted.empty()) return;
+  if (!selection_.chooseRows(S_MAKE->text(), "")) return;
 
-  S_LIST->clear();
   // While the filter's tag is "1" no model groups are offered.
-  const bool addGroups = S_MODELDROP->tag != "1";
-  std::optional<std::string> lastGroup;
-  forEachModelRecord(state_.yearData, wanted, [&](std::string_view record) {
-    S_LIST->addItem(std::string(record));
-    if (!addGroups) return;
-    const std::string_view group = firstWord(tagValue(record, "MO", ""));
-    if (!lastGroup || *lastGroup != group) {
-      lastGroup = std::string(group);
-      S_MODELDROP->addItem(*lastGroup);
+  if (S_MODELDROP->tag != "1") {
+    std::optional<std::string_view> lastGroup;
+    for (const VehicleRecord record : selection_.rows()) {
+      const std::string_view group = firstWord(record.model().value_or(""));
+      if (lastGroup == group) continue;
+      lastGroup = group;
+      S_MODELDROP->addItem(std::string(group));
     }
-  });
+  }
 
   setUpScrollBar();
   F_LINE_SET2(-1);
@@ -49,12 +45,7 @@ void SpecsWindow::F_LOADMODEL() {
 }
 
 void SpecsWindow::F_LOADMODEL2(bool in_set) {
-  const std::string wanted = toUpper(trimBlanks(S_MAKE->text()));
-  if (wanted.empty()) return;
-
-  S_LIST->clear();
-  for (const std::string_view record : rowList(state_.yearData, wanted, S_MODELDROP->text()))
-    S_LIST->addItem(std::string(record));
+  if (!selection_.chooseRows(S_MAKE->text(), S_MODELDROP->text())) return;
 
   if (in_set) {
     setUpScrollBar();

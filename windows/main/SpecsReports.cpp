@@ -37,16 +37,19 @@ bool SpecsWindow::showPage(const std::string& page) {
   return true;
 }
 
+std::string_view SpecsWindow::currentModel() const {
+  const auto vehicle = selection_.currentVehicle();
+  return vehicle ? trimBlanks(vehicle->shownModel()) : std::string_view();
+}
+
 void SpecsWindow::B_MODEL_Click() {
-  const int row = state_.currentRow;
-  const std::string model =
-      (row >= 0 && row < kGridRows) ? std::string(trimBlanks(S_MODEL[row]->text())) : "";
+  const std::string_view model = currentModel();
   if (model.empty()) {
     message(kNoModelSelected);
     return;
   }
-  showPage(modelReportPage(S_YEAR->text(), S_MAKE->text(), model, S_LIST->items(), S_UNITS->text(),
-                           state_.versionText));
+  showPage(modelReportPage(S_YEAR->text(), S_MAKE->text(), model, selection_.rows(),
+                           selection_.units(), state_.versionText));
 }
 
 void SpecsWindow::B_MAKE_Click() {
@@ -55,7 +58,7 @@ void SpecsWindow::B_MAKE_Click() {
     S_MAKE->setFocus();
     return;
   }
-  showPage(makeReportPage(S_YEAR->text(), S_MAKE->text(), S_LIST->items(), S_UNITS->text(),
+  showPage(makeReportPage(S_YEAR->text(), S_MAKE->text(), selection_.rows(), selection_.units(),
                           state_.versionText));
 }
 
@@ -70,17 +73,18 @@ void SpecsWindow::B_YEAR_Click() {
   if (answer == form::Answer::Cancel) return;
 
   // The page is written piece by piece as the records are walked.
-  PageOutput page(env_.places);
-  const bool written =
-      page.open() &&
-      writeYearReport(state_.yearData, S_YEAR->text(), S_UNITS->text(), answer == form::Answer::Yes,
-                      [&](std::string_view piece) { return page.write(piece); }) &&
-      page.finish();
-  if (!written) {
-    message(page.message());
+  std::string problem;
+  auto page = openPageFile(env_.places, problem);
+  if (page && !(writeYearReport(selection_.yearText(), S_YEAR->text(), selection_.units(),
+                                answer == form::Answer::Yes,
+                                [&](std::string_view piece) { return page->write(piece); }) &&
+                page->finish()))
+    problem = pageFailure(page->error());
+  if (!problem.empty()) {
+    message(problem);
     return;
   }
-  env_.desktop.opener.openDocument(page.path().string());
+  env_.desktop.opener.openDocument(page->path().string());
   afterReport();
 }
 
@@ -106,7 +110,7 @@ void SpecsWindow::B_HELP_Click() {
 void SpecsWindow::B_SEARCH_Click() {
   if (!search_)
     search_ = std::make_unique<SearchWindow>(env_.places, env_.desktop, state_.lastYear);
-  search_->open(S_UNITS->text());  // returns once the search window has closed
+  search_->open(selection_.units());  // returns once the search window has closed
   S_SCROLL2->setFocus();
 }
 

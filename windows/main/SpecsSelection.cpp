@@ -10,7 +10,7 @@ namespace orv::windows {
 using namespace core;
 
 bool SpecsWindow::readYearFile() {
-  if (core::readYearFile(state_, env_.places, S_YEAR->text())) return true;
+  if (selection_.readYear(env_.places, S_YEAR->text())) return true;
   message(kCannotReadYear);
   return false;
 }
@@ -33,7 +33,7 @@ void SpecsWindow::reloadForNewMake() {
 }
 
 void SpecsWindow::resetGridPosition() {
-  state_.currentRow = 0;
+  selection_.setCurrentRow(0);
   S_SCROLL->setValue(0);
   S_SCROLL2->setListIndex(0);
 }
@@ -69,8 +69,8 @@ void SpecsWindow::S_MAKE_GotFocus() {
 void SpecsWindow::S_MAKE_DropDown() {
   const std::string typed = S_MAKE->text();
   S_MAKE->clear();
-  if (!state_.yearData.empty()) {
-    for (auto& name : makeNames(state_.yearData)) S_MAKE->addItem(std::move(name));
+  if (!selection_.yearText().empty()) {
+    for (auto& name : makeNames(selection_.yearText())) S_MAKE->addItem(std::move(name));
   }
   S_MAKE->setText(typed);
 }

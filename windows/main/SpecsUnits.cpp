@@ -1,5 +1,6 @@
 // The unit box: a valid first letter redraws the grid in place; leaving it with a blank or
 // unknown text sends the focus back. The text itself is never corrected.
+#include "core/Format.h"
 #include "core/Text.h"
 #include "windows/main/SpecsWindow.h"
 
@@ -17,6 +18,9 @@ bool startsWithUnitLetter(const std::string& text) {
 }  // namespace
 
 void SpecsWindow::S_UNITS_Change() {
+  // The person's text chooses the units of everything shown from now on (" I" reads as
+  // imperial), though only a valid first letter redraws the grid at once.
+  selection_.setUnits(unitSystemOf(S_UNITS->text()));
   if (startsWithUnitLetter(S_UNITS->text())) F_LOADMODEL2(false);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/Places.h"
+#include "core/Selection.h"
 #include "core/SharedState.h"
 #include "form/Desktop.h"
 #include "form/Form.h"
@@ -35,8 +36,10 @@ class SpecsWindow {
   ~SpecsWindow();
 
   form::Form& form() { return form_; }
-  core::SharedState& state() { return state_; }
   const core::SharedState& state() const { return state_; }
+  // What the person has chosen: the year data, the row list, the grid position, the units.
+  core::Selection& selection() { return selection_; }
+  const core::Selection& selection() const { return selection_; }
 
   // --- controls (names as designed) ---
   form::ComboBox* S_UNITS = nullptr;
@@ -136,6 +139,9 @@ class SpecsWindow {
   void setUpScrollBar();
   void setSinkEntry(int top);
 
+  // The model name the current grid row shows, trimmed; empty when it shows none.
+  std::string_view currentModel() const;
+
   // Writes a finished page and opens it; false (after telling the user) when it failed.
   bool showPage(const std::string& page);
   void afterReport();
@@ -143,6 +149,7 @@ class SpecsWindow {
   SpecsEnvironment env_;
   form::Form form_;
   core::SharedState state_;
+  core::Selection selection_;
   std::unique_ptr<SearchWindow> search_;
 };
 

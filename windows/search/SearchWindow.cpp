@@ -5,7 +5,7 @@
 
 #include "core/FileProcs.h"
 #include "core/Format.h"
-#include "core/NewFile.h"
+#include "core/TextWriter.h"
 #include "output/search/SearchChecks.h"
 #include "output/search/SearchScan.h"
 #include "windows/search/SearchDesign.h"
@@ -58,11 +58,12 @@ void SearchWindow::buildForm() {
   B_CLOSE->onClick = [this] { B_CLOSE_Click(); };
 }
 
-void SearchWindow::open(std::string_view unitsText) {
+void SearchWindow::open(UnitSystem units) {
   if (form_->shown()) return;  // already open: the main window is disabled anyway
   // Every opening starts from the design state: the ranges of the last opening are gone.
   buildForm();
-  L_UNITS->setCaption(isMetric(unitsText) ? "(cm)" : "(inches)");
+  units_ = units;
+  L_UNITS->setCaption(units == UnitSystem::Metric ? "(cm)" : "(inches)");
   form_->load();
   form_->setFocus(ranges_.front());
   desktop_.modal.showModal(*form_);
@@ -101,7 +102,8 @@ void SearchWindow::runSearch() {
   desktop_.pump.processPendingEvents();
 
   const auto texts = rangeTexts();
-  const SearchResult result = scanYears(viewsOf(texts), L_UNITS->caption(), places_, lastYear_);
+  const SearchResult result = scanYears(
+      viewsOf(texts), units_ == UnitSystem::Metric ? "(cm)" : "(inches)", places_, lastYear_);
 
   S_FRAME->setVisible(false);
   desktop_.pump.processPendingEvents();

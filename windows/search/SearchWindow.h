@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Format.h"
 #include "core/Places.h"
 #include "form/Desktop.h"
 #include "form/Form.h"
@@ -22,10 +23,10 @@ class SearchWindow {
   SearchWindow(const SearchWindow&) = delete;
   SearchWindow& operator=(const SearchWindow&) = delete;
 
-  // B_SEARCH_Click's part: rebuilds the window from its design state, sets L_UNITS from the
-  // main window's unit text ("(cm)" when it begins with "M" once upper-cased and trimmed,
-  // "(inches)" otherwise), gives S_WB1 the focus and shows it modally. Returns once closed.
-  void open(std::string_view unitsText);
+  // B_SEARCH_Click's part: rebuilds the window from its design state, shows the unit system
+  // of the ranges in L_UNITS ("(cm)" or "(inches)"), gives S_WB1 the focus and shows it
+  // modally. Returns once closed.
+  void open(core::UnitSystem units);
 
   // The form of the last opening (in its design state before the first); valid until the
   // next opening.
@@ -45,6 +46,7 @@ class SearchWindow {
   const core::Places& places_;
   form::Desktop desktop_;
   std::string lastYear_;
+  core::UnitSystem units_ = core::UnitSystem::Metric;  // of the ranges, for the whole opening
   std::unique_ptr<form::Form> form_;
   // The range boxes in window order: S_WB1, S_WB2, S_FTW1, S_FTW2, S_RTW1, S_RTW2.
   std::array<form::Control*, 6> ranges_{};

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "TempFolder.h"
-#include "core/NewFile.h"
 #include "core/Platform.h"
+#include "core/TextWriter.h"
 
 namespace orv {
 
@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 using test::readBytes;
 using test::writeBytes;
 
-TEST(NewFile, ReplacesTheOldFileOrLinkExactlyWithoutTouchingALinkTarget) {
+TEST(TextWriter, ReplacesTheOldFileOrLinkExactlyWithoutTouchingALinkTarget) {
   test::TempFolder dir;
   writeBytes(dir / "REPORT.TXT", std::string(5000, 'x'));
   EXPECT_EQ(writeNewFile(dir / "REPORT.TXT", "<HTML>\r\n</HTML>"), "");
@@ -42,22 +42,23 @@ TEST(NewFile, ReplacesTheOldFileOrLinkExactlyWithoutTouchingALinkTarget) {
             std::string::npos);
 }
 
-TEST(NewFile, LeavesNoPartialFileWhenAbandonedUnfinishedOrAWriteFails) {
+TEST(TextWriter, LeavesNoPartialFileWhenAbandonedUnfinishedOrAWriteFails) {
   test::TempFolder dir;
   {
-    NewFile file;
-    ASSERT_TRUE(file.create(dir / "A.TXT"));
+    auto file = TextWriter::newFile(dir / "A.TXT");
+    ASSERT_TRUE(file.open());
     ASSERT_TRUE(file.write(std::string(100000, 'a')));  // partly on disk already
     file.abandon();
     EXPECT_FALSE(fs::exists(dir / "A.TXT"));
     EXPECT_FALSE(file.write("more"));
-    ASSERT_TRUE(file.create(dir / "B.TXT"));
-    ASSERT_TRUE(file.write(std::string(100000, 'b')));
+    auto other = TextWriter::newFile(dir / "B.TXT");
+    ASSERT_TRUE(other.open());
+    ASSERT_TRUE(other.write(std::string(100000, 'b')));
   }  // gone out of scope without finish()
   EXPECT_FALSE(fs::exists(dir / "B.TXT"));
   // Writes beyond a file size limit fail with EFBIG, as a full disk would fail them.
-  NewFile file;
-  ASSERT_TRUE(file.create(dir / "C.TXT"));
+  auto file = TextWriter::newFile(dir / "C.TXT");
+  ASSERT_TRUE(file.open());
   rlimit old{};
   ::getrlimit(RLIMIT_FSIZE, &old);
   const rlimit small{4096, old.rlim_max};
