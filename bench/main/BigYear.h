@@ -24,4 +24,20 @@ inline std::string bigYear() {
   return out;
 }
 
+// One make, MAKE10000, of `records` records in model groups of seven (the bad-input corpus's
+// large make), about 100 bytes a record.
+inline std::string bigMake(long records) {
+  std::string out;
+  out.reserve(static_cast<std::size_t>(records) * 110);
+  char dims[64];
+  for (long i = 0; i < records; ++i) {
+    std::snprintf(dims, sizeof dims, "%3d%3d%3d%3d%3d%3d%3d%3d%3d%3d%3ld%3d%3d%4ld%5s%2s", 95, 80,
+                  45, 60, 120, 90, 100, 450, 175, 140, 200 + i % 140, 150, 151, 900 + i % 2000,
+                  "55/45", "98");
+    out += "<R><MA>MAKE10000</MA><MO>GROUP" + std::to_string(i / 7) + " M" + std::to_string(i) +
+           "</MO><DA>" + dims + "</DA></R>\r\n";
+  }
+  return out;
+}
+
 }  // namespace orv::bench

