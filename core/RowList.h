@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Vehicle.h"
 #include "core/VehicleRecord.h"
 #include "core/YearData.h"
 
@@ -26,6 +27,8 @@ class RowList {
   std::string_view text(std::size_t i) const;
   // The vehicle of row `i`, read from its model record.
   VehicleRecord operator[](std::size_t i) const;
+  // Row `i` as a vehicle that keeps its year data alive.
+  Vehicle vehicle(std::size_t i) const { return Vehicle{data_, (*this)[i]}; }
   // The year data the rows point into (null for a list that never held any).
   const YearDataPtr& data() const { return data_; }
 

@@ -34,10 +34,10 @@ std::optional<std::size_t> Selection::currentIndex() const {
   return index;
 }
 
-std::optional<VehicleRecord> Selection::currentVehicle() const {
+std::optional<Vehicle> Selection::currentVehicle() const {
   const auto index = currentIndex();
   if (!index) return std::nullopt;
-  return rows_[*index];
+  return rows_.vehicle(*index);
 }
 
 }  // namespace orv::core

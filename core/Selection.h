@@ -50,7 +50,7 @@ class Selection {
   // The row-list position of the current grid row; nothing when that row shows no record.
   std::optional<std::size_t> currentIndex() const;
   // The vehicle the current grid row shows; nothing when it shows none.
-  std::optional<VehicleRecord> currentVehicle() const;
+  std::optional<Vehicle> currentVehicle() const;
 
   UnitSystem units() const { return units_; }
   void setUnits(UnitSystem units) { units_ = units; }

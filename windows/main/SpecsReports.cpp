@@ -39,7 +39,7 @@ bool SpecsWindow::showPage(const std::string& page) {
 
 std::string_view SpecsWindow::currentModel() const {
   const auto vehicle = selection_.currentVehicle();
-  return vehicle ? trimBlanks(vehicle->shownModel()) : std::string_view();
+  return vehicle ? trimBlanks(vehicle->record.shownModel()) : std::string_view();
 }
 
 void SpecsWindow::B_MODEL_Click() {
