@@ -87,11 +87,12 @@ Drawing overlayDrawing(std::span<const core::VehicleRecord> records, View view, 
   const std::size_t count = std::min<std::size_t>(records.size(), kStyleCount);
   std::vector<Member> members;
   std::vector<std::string> notes{std::string(alignmentText(alignment))};
+  for (std::string& note : commonNotes(view)) notes.push_back(std::move(note));
   for (std::size_t i = 0; i < count; ++i) {
     Member m{vehicleName(records[i]), vehicleShape(records[i]), 0.0};
     if (!members.empty())
       m.shift = referenceOf(members.front().shape, alignment) - referenceOf(m.shape, alignment);
-    for (const std::string& note : shapeNotes(m.shape, view, labels))
+    for (const std::string& note : ownNotes(m.shape, view, labels))
       notes.push_back(std::to_string(i + 1) + ": " + note);
     members.push_back(std::move(m));
   }

@@ -42,9 +42,15 @@ bool shows(const GuessText& g, View view) {
 
 }  // namespace
 
-std::vector<std::string> shapeNotes(const VehicleShape& shape, View view, core::UnitSystem units) {
+std::vector<std::string> commonNotes(View view) {
   std::vector<std::string> notes{"Wheels are schematic: the data has no tyre measures."};
-  std::string schematic = view == View::Side ? "ground clearance" : "";
+  if (view == View::Side) notes.emplace_back("The ground clearance is schematic.");
+  return notes;
+}
+
+std::vector<std::string> ownNotes(const VehicleShape& shape, View view, core::UnitSystem units) {
+  std::vector<std::string> notes;
+  std::string schematic;
   for (const GuessText& g : kSchematic) {
     if (!shows(g, view) || !shape.guessed(g.guess)) continue;
     if (!schematic.empty()) schematic += ", ";
@@ -60,6 +66,12 @@ std::vector<std::string> shapeNotes(const VehicleShape& shape, View view, core::
         "F + WB + G = " + formatQuantity(*shape.sumOfParts, Quantity::Length, units) +
         " differs from OL = " + formatQuantity(*shape.overallLength, Quantity::Length, units) +
         "; drawn with F, WB and G.");
+  return notes;
+}
+
+std::vector<std::string> shapeNotes(const VehicleShape& shape, View view, core::UnitSystem units) {
+  std::vector<std::string> notes = commonNotes(view);
+  for (std::string& note : ownNotes(shape, view, units)) notes.push_back(std::move(note));
   if (view == View::Side && shape.cg)
     notes.emplace_back(
         "The height of the centre of gravity is not known: its mark stands at 0.4 OH.");

@@ -106,12 +106,12 @@ TEST(vehicle_drawing, missing_lengths_come_from_the_others_or_are_schematic) {
        "Rear overhang G taken as OL - F - WB."},
       // Nothing along the vehicle: 450 cm in typical shares 0.19 / 0.57 / 0.24.
       {"schematic length", test::dimensionText({{OW, "180"}}), -85.5, 256.5 + 108.0,
-       "Schematic, not in the data: ground clearance, front overhang F, wheelbase WB, rear "
+       "Schematic, not in the data: front overhang F, wheelbase WB, rear "
        "overhang G, height OH, windshield base A, backlight base B, side glass height C, sill D."},
       {"absurd and negative values are not used",
        // OL - G = 355 cm shared by F and WB as 0.19 : 0.57.
        test::dimensionText({{F, "-90"}, {WB, "1E5"}, {G, "110"}, {OL, "465"}}), -88.75, 376.25,
-       "Schematic, not in the data: ground clearance, front overhang F, wheelbase WB, height OH, "
+       "Schematic, not in the data: front overhang F, wheelbase WB, height OH, "
        "windshield base A, backlight base B, side glass height C, sill D."},
       {"parts disagree with OL",
        test::dimensionText({{F, "90"}, {WB, "265"}, {G, "110"}, {OL, "470"}}), -90.0, 375.0,
