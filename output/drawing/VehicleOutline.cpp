@@ -15,6 +15,8 @@ Polyline moved(Polyline p, double shift) {
   return p;
 }
 
+// The top view is symmetric about the centre line, so drawing y (to the left) upward shows
+// the same picture as the view from above with the front at the left.
 void drawTop(Drawing& d, const VehicleShape& s, int style, double dx) {
   const double hw = s.halfWidth;
   const double c = std::min(0.08 * (s.rearEnd - s.frontEnd), 0.3 * hw);  // corner chamfer
