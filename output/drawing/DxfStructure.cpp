@@ -59,15 +59,16 @@ void linetype(Groups& g, const Ids& ids, const std::string& handle, std::string_
 }
 
 void writeLinetypes(Groups& g, const Ids& ids, double unit) {
-  tableHead(g, "LTYPE", ids.ltypeTable, 3 + static_cast<int>(kPatternTypes.size()));
+  tableHead(g, "LTYPE", ids.ltypeTable, 3 + static_cast<int>(kPatternCount));
   constexpr std::array<double, 4> kSolid{0, 0, 0, 0};
   linetype(g, ids, ids.byBlock, "ByBlock", "", kSolid, unit);
   linetype(g, ids, ids.byLayer, "ByLayer", "", kSolid, unit);
   linetype(g, ids, ids.continuous, "Continuous", "Solid line", kSolid, unit);
-  linetype(g, ids, ids.patterns[0], "DASHED", "Dashed __ __ __", styleLook(1).dash, unit);
-  linetype(g, ids, ids.patterns[1], "DASHDOT", "Dash dot __ . __ .", styleLook(2).dash, unit);
-  linetype(g, ids, ids.patterns[2], "DOTTED", "Dotted . . . .", styleLook(3).dash, unit);
-  linetype(g, ids, ids.patterns[3], "CENTER", "Center ____ _ ____", kCentreDash, unit);
+  for (int style = 1; style < kStyleCount; ++style) {
+    const StyleLook& look = styleLook(style);
+    linetype(g, ids, ids.patterns[style - 1], look.lineType, look.lineType, look.dash, unit);
+  }
+  linetype(g, ids, ids.patterns.back(), kCentreLineType, kCentreLineType, kCentreDash, unit);
   g(0, "ENDTAB");
 }
 
@@ -78,7 +79,7 @@ void writeLayers(Groups& g, const Ids& ids) {
     const auto layer = static_cast<Layer>(i - 1);
     const bool centre = i > 0 && layer == Layer::Axles;
     g(2, i == 0 ? std::string_view("0") : layerName(layer))(70, 0);
-    g(62, i == 0 ? 7 : kLayerColours[i - 1])(6, centre ? "CENTER" : "Continuous");
+    g(62, i == 0 ? 7 : kLayerColours[i - 1])(6, centre ? kCentreLineType : "Continuous");
     g(370, i == 0 ? -3 : static_cast<int>(penWidthMm(layer) * 100.0 + 0.5))(390, ids.placeholder);
   }
   g(0, "ENDTAB");

@@ -11,16 +11,16 @@
 
 namespace orv::output::dxf {
 
-// The linetypes besides ByBlock, ByLayer and Continuous: the styles' and the centre line's.
-inline constexpr std::array<std::string_view, 4> kPatternTypes{"DASHED", "DASHDOT", "DOTTED",
-                                                               "CENTER"};
+// The linetypes besides ByBlock, ByLayer and Continuous: those of styles 1 to 3 and the
+// centre line's.
+inline constexpr std::size_t kPatternCount = kStyleCount;
 
 // Handles of everything but the entities, given out before them.
 struct Ids {
   std::string vportTable, ltypeTable, layerTable, styleTable, viewTable, ucsTable, appidTable,
       dimstyleTable, blockRecordTable;
   std::string activeVport, byBlock, byLayer, continuous, style, appid, dimstyle;
-  std::array<std::string, kPatternTypes.size()> patterns;
+  std::array<std::string, kPatternCount> patterns;
   std::array<std::string, kLayerCount + 1> layers;  // "0" first
   std::string modelRecord, paperRecord, modelBlock, modelEnd, paperBlock, paperEnd;
   std::string root, groups, layouts, plotStyles, placeholder, modelLayout, paperLayout;
