@@ -10,7 +10,7 @@
 // has no menu bar and the window is the client area's size. Alt + a letter is the form's
 // access key where the form takes it (Form::takesAccessKey), else a menu title's. A menu
 // command's shortcut works anywhere in the window, also over an edit field's own use of the
-// key (a window that gives a command Ctrl+E takes that key from the edit fields). A control
+// key (a window that gives a command Ctrl+A takes "select all" from the edit fields). A control
 // that names a popup menu shows it for the right button, the Menu key and Shift+F10, after
 // its ContextMenu event.
 //

@@ -115,7 +115,7 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::ShortcutOverride:
       // A menu command's key is the command's, also where the widget has a use of its own
-      // for it (an edit field's Ctrl+E); left unaccepted, the key goes on to the command.
+      // for it (an edit field's Ctrl+A); left unaccepted, the key goes on to the command.
       return isMenuShortcut(*static_cast<QKeyEvent*>(event));
     case QEvent::ContextMenu:
       return handleContextMenu(watched, *static_cast<QContextMenuEvent*>(event));

@@ -19,20 +19,21 @@ class FormMenuTest : public ::testing::Test, public FormObserver {
   void formChanged() override {}
   void menusChanged() override { log.push_back("menus changed"); }
 
-  // A File menu, and a Vehicles menu with a Remove command for each vehicle that rebuilds
-  // the menus, as a list of collected vehicles does.
+  // File > Save drawing, and Vehicles > (each vehicle) > Remove, which rebuilds the menus as
+  // a list of collected vehicles does.
   std::vector<MenuItem> menus() {
     std::vector<MenuItem> removes;
     for (const std::string& v : vehicles) {
-      removes.push_back(MenuItem::submenu(v, {MenuItem::command("&Remove", [this, v] {
-                                            log.push_back("remove " + v);
-                                            std::erase(vehicles, v);
-                                            form.setMenuBar(menus());
-                                          })}));
+      auto remove = [this, v] {
+        log.push_back("remove " + v);
+        std::erase(vehicles, v);
+        form.setMenuBar(menus());
+      };
+      removes.push_back(MenuItem::submenu(v, {MenuItem::command("&Remove", remove)}));
     }
-    return {MenuItem::submenu("&File", {MenuItem::command(
-                                           "&Save drawing...", [this] { log.push_back("save"); },
-                                           "Ctrl+Shift+S", canSave)}),
+    auto save = MenuItem::command(
+        "&Save drawing...", [this] { log.push_back("save"); }, "", canSave);
+    return {MenuItem::submenu("&File", {save}),
             MenuItem::submenu("&Vehicles", std::move(removes), vehiclesOn)};
   }
 
@@ -60,12 +61,11 @@ TEST_F(FormMenuTest, ACommandRunsByIdUntilItsMenuIsRebuiltAndMayRebuildItsOwnMen
 }
 
 TEST_F(FormMenuTest, DisabledCommandsMenusAndFormsRunNothing) {
-  canSave = false;
-  vehiclesOn = false;
+  canSave = vehiclesOn = false;
   form.setMenuBar(menus());
   EXPECT_FALSE(form.userCommand(form.findCommand({"File", "Save drawing..."})));
   EXPECT_FALSE(form.userCommand(form.findCommand({"Vehicles", "ALDER ONE", "Remove"})));
-  canSave = vehiclesOn = true;
+  canSave = true;
   form.setMenuBar(menus());
   form.setEnabled(false);  // a modal window is open
   EXPECT_FALSE(form.userCommand(form.findCommand({"File", "Save drawing..."})));

@@ -23,7 +23,7 @@ class MenuViewTest : public ViewFixture {
                                          "&Save drawing...", [this] { save(); }, "Ctrl+Shift+S"),
                                      MenuItem::command("&Locked", logs("Locked"), "Ctrl+L", false),
                                      MenuItem::separator(),
-                                     MenuItem::command("Line &end", logs("Line end"), "Ctrl+E")}),
+                                     MenuItem::command("&Add to garage", logs("Add"), "Ctrl+A")}),
          MenuItem::submenu("&Kit", {MenuItem::command("&Tools", logs("Tools"))})});
     t_->form.setPopupMenu("M_ROW", {MenuItem::command("&Remove", logs("Remove"))});
     view_->flush();
@@ -112,10 +112,10 @@ class MenuViewTest : public ViewFixture {
     setMenus();
     auto* name = combo("S_NAME");
     QTest::keyClicks(name, "ab");
-    QTest::keyClick(name, Qt::Key_E, Qt::ControlModifier);  // an edit field's "end of line"
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);  // an edit field's "select all"
     QTest::keyClick(name, Qt::Key_L, Qt::ControlModifier);  // disabled: nothing
     QTest::keyClick(name, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(t_->log, (Log{"KeyPress S_NAME 97", "KeyPress S_NAME 98", "Line end", "Save"}));
+    QCOMPARE(t_->log, (Log{"KeyPress S_NAME 97", "KeyPress S_NAME 98", "Add", "Save"}));
     QCOMPARE(name->currentText(), QString("AB"));
   }
 
