@@ -16,24 +16,32 @@ class MenuViewTest : public ViewFixture {
   std::function<void()> logs(const std::string& what) {
     return [this, what] { t_->log.push_back(what); };
   }
-  // "&Kit" shares its letter with the label "&Kind:".
+  // "&Kit" shares its letter with the label "&Kind:". Once saved, the File menu is rebuilt
+  // with one more command.
+  std::vector<MenuItem> menus() {
+    std::vector<MenuItem> file = {MenuItem::command(
+                                      "&Save drawing...", [this] { save(); }, "Ctrl+Shift+S"),
+                                  MenuItem::command("&Locked", logs("Locked"), "Ctrl+L", false),
+                                  MenuItem::separator(),
+                                  MenuItem::command("&Add to garage", logs("Add"), "Ctrl+A")};
+    if (saved_) file.push_back(MenuItem::command("&Revert", logs("Revert")));
+    return {MenuItem::submenu("&File", file),
+            MenuItem::submenu("&Kit", {MenuItem::command("&Tools", logs("Tools"))})};
+  }
   void setMenus() {
-    t_->form.setMenuBar(
-        {MenuItem::submenu("&File", {MenuItem::command(
-                                         "&Save drawing...", [this] { save(); }, "Ctrl+Shift+S"),
-                                     MenuItem::command("&Locked", logs("Locked"), "Ctrl+L", false),
-                                     MenuItem::separator(),
-                                     MenuItem::command("&Add to garage", logs("Add"), "Ctrl+A")}),
-         MenuItem::submenu("&Kit", {MenuItem::command("&Tools", logs("Tools"))})});
+    t_->form.setMenuBar(menus());
     t_->form.setPopupMenu("M_ROW", {MenuItem::command("&Remove", logs("Remove"))});
     view_->flush();
   }
-  // Saving shows a message, then its outcome in a cell.
+  // Saving shows a message, then its outcome in a cell, and rebuilds the menu it runs from.
   void save() {
     desktop_.message("Saved.");
     t_->S_CELL[0]->setText("saved");
     t_->log.push_back("Save");
+    saved_ = true;
+    t_->form.setMenuBar(menus());
   }
+  bool saved_ = false;
   static QAction* action(const QWidget* in, const QString& text) {
     const auto actions = in->actions();
     const auto it = std::find_if(actions.begin(), actions.end(),
@@ -51,6 +59,7 @@ class MenuViewTest : public ViewFixture {
 
  private slots:
   void init() {
+    saved_ = false;
     QVERIFY(showForm());
     focusModel(t_->S_NAME);
     answerMessageBoxes();
@@ -94,6 +103,7 @@ class MenuViewTest : public ViewFixture {
     // The message came and went, the command's change shows at once, the focus is back.
     QCOMPARE(t_->log, Log{"Save"});
     QCOMPARE(widget<QTextEdit>("S_CELL", 0)->toPlainText(), QString("saved"));
+    QVERIFY(action(action(view_->menuBar(), "&File")->menu(), "&Revert"));
     QTRY_COMPARE(QApplication::focusWidget(), widget("S_NAME"));
   }
 
