@@ -26,6 +26,7 @@ bool Control::canTakeFocus() const {
     case Kind::ListBox:
     case Kind::TextBox:
     case Kind::ScrollBar:
+    case Kind::CheckBox:
       return true;
     default:
       return false;
@@ -125,6 +126,11 @@ int Control::userKeyPress(int keyAscii) {
 
 void Control::userKeyDown(int keyCode, int shift) {
   if (onKeyDown) onKeyDown(keyCode, shift);
+}
+
+const std::vector<MenuItem>* Control::userContextMenu() {
+  raise(onContextMenu);
+  return popupMenu.empty() ? nullptr : form_.popupMenu(popupMenu);
 }
 
 void Control::userType(std::string text) {

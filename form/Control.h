@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "form/Design.h"
+#include "form/Menu.h"
 
 namespace orv::form {
 
@@ -55,6 +56,11 @@ class Control {
   // The scroll bar that a mouse wheel over this control turns (the cells of a grid scroll
   // the grid), or none.
   Control* wheelTarget = nullptr;
+  // The popup menu of the form (Form::setPopupMenu) that a person's request for this
+  // control's context menu shows; empty: the widget's own, if it has one.
+  std::string popupMenu;
+  // True when a request for the context menu is the form's (a popup menu or a handler).
+  bool hasContextMenu() const { return !popupMenu.empty() || onContextMenu != nullptr; }
 
   // True for the kinds that can hold the input focus.
   bool canTakeFocus() const;
@@ -92,11 +98,14 @@ class Control {
 
   // --- events, assigned by the window logic ---
   std::function<void()> onClick, onDblClick, onGotFocus, onLostFocus, onChange, onDropDown;
+  // A person asked for the context menu here, before it shows (a grid row selects itself).
+  std::function<void()> onContextMenu;
   std::function<void(int& keyAscii)> onKeyPress;
   std::function<void(int keyCode, int shift)> onKeyDown;
 
   // --- user input: the view calls these and nothing else, tests too ---
-  void userClick();
+  // Raises Click (a check box flips its value first).
+  virtual void userClick();
   void userDblClick();
   void userFocus();
   // Raises KeyPress; returns the character to insert (changed by the handler, 0 = none).
@@ -104,6 +113,10 @@ class Control {
   void userKeyDown(int keyCode, int shift = 0);
   // The edit field's whole new text after typing.
   void userType(std::string text);
+  // The right button, the Menu key or Shift+F10 on the control: raises ContextMenu, then
+  // returns the items of the popup menu the control names for the view to show (null: none;
+  // the handler may have built them anew).
+  const std::vector<MenuItem>* userContextMenu();
 
  protected:
   void changed(Property what);

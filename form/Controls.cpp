@@ -96,4 +96,11 @@ void ScrollBar::setMin(int min) {
   setValue(value_);
 }
 
+void CheckBox::setChecked(bool checked) {
+  if (checked == checked_) return;
+  checked_ = checked;
+  changed(Property::Value);
+  raise(onClick);
+}
+
 }  // namespace orv::form

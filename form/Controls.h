@@ -1,4 +1,5 @@
-// The control kinds with properties of their own: list controls and the scroll bar.
+// The control kinds with properties of their own: list controls, the scroll bar and the
+// check box.
 // Labels, buttons, text boxes, frames and lines are plain Controls of their kind.
 #pragma once
 
@@ -80,6 +81,24 @@ class ScrollBar : public Control {
   int value_ = 0;
   int min_ = 0;
   int max_ = 32767;
+};
+
+// A check box: checked or not, with a caption that may mark an access key. A person's click
+// (or the access key) flips the value; either way, and when code changes the value, Click is
+// raised, but only on a real change.
+class CheckBox : public Control {
+ public:
+  CheckBox(Form& form, std::string name, int index = -1)
+      : Control(form, Kind::CheckBox, std::move(name), index) {}
+
+  bool checked() const { return checked_; }
+  void setChecked(bool checked);
+
+  // A person clicks the box: the value flips.
+  void userClick() override { setChecked(!checked_); }
+
+ private:
+  bool checked_ = false;
 };
 
 }  // namespace orv::form

@@ -48,7 +48,17 @@ inline constexpr int blueOf(Color c) {
 
 enum class Align { Left, Center };
 
-enum class Kind { Label, CommandButton, ComboBox, ListBox, TextBox, ScrollBar, Frame, Line };
+enum class Kind {
+  Label,
+  CommandButton,
+  ComboBox,
+  ListBox,
+  TextBox,
+  ScrollBar,
+  Frame,
+  Line,
+  CheckBox
+};
 
 // Key codes of KeyDown, as the window logic knows them. Digits and letters are their
 // upper-case ASCII codes.

@@ -35,6 +35,8 @@ Control& Form::addDesigned(const ControlDesign& d) {
     c = &add<ListBox>(name);
   } else if (d.kind == Kind::ScrollBar) {
     c = &add<ScrollBar>(name);
+  } else if (d.kind == Kind::CheckBox) {
+    c = &add<CheckBox>(name, d.index);
   } else {
     c = &addControl(d.kind, name, d.index);
   }
@@ -97,26 +99,34 @@ void Form::setFocus(Control* target) {
   if (target && target != old && target->onGotFocus) target->onGotFocus();
 }
 
-Control* Form::nextInTabOrder(const Control* from, bool backwards) const {
+std::vector<Control*> Form::tabOrder(const TabWalk& walk) const {
   std::vector<Control*> order;
   for (const auto& c : controls_) {
-    if (c->tabIndex >= 0 && c->tabStop && c->canTakeFocus() && c->visible() && c->enabled())
-      order.push_back(c.get());
+    const bool passes = c->canTakeFocus() || (walk.labels && c->kind() == Kind::Label);
+    if (c->tabIndex < 0 || !passes || (walk.tabStopsOnly && !c->tabStop) ||
+        (walk.reachableOnly && (!c->visible() || !c->enabled())))
+      continue;
+    order.push_back(c.get());
   }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+  return order;
+}
+
+Control* Form::nextInTabOrder(const Control* from, bool backwards, const TabWalk& walk) const {
+  const std::vector<Control*> order = tabOrder(walk);
   if (order.empty()) return nullptr;
-  std::sort(order.begin(), order.end(),
-            [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
   const int here = from ? from->tabIndex : -1;
   if (!backwards) {
     for (Control* c : order) {
       if (c->tabIndex > here) return c;
     }
-    return order.front();
+    return walk.wrap ? order.front() : nullptr;
   }
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     if (here < 0 || (*it)->tabIndex < here) return *it;
   }
-  return order.back();
+  return walk.wrap ? order.back() : nullptr;
 }
 
 void Form::setEnabled(bool enabled) {
@@ -177,28 +187,47 @@ bool Form::userEscapeKey() {
   return true;
 }
 
-bool Form::userAccessKey(char key) {
+Control* Form::accessKeyTarget(char key) const {
   key = upperChar(key);
   for (const auto& c : controls_) {
-    if (c->accessKey() != key || !c->visible() || !c->enabled()) continue;
-    if (c->kind() == Kind::CommandButton) {
-      setFocus(c.get());
-      c->userClick();
-      return true;
-    }
-    if (c->kind() == Kind::Label) {
-      // A label hands the focus to the next control in tab order that can take it.
-      Control* best = nullptr;
-      for (const auto& other : controls_) {
-        if (other->tabIndex > c->tabIndex && other->canTakeFocus() && other->visible() &&
-            other->enabled() && (!best || other->tabIndex < best->tabIndex))
-          best = other.get();
-      }
-      if (best) setFocus(best);
-      return true;
-    }
+    const Kind kind = c->kind();
+    if (c->accessKey() == key && c->visible() && c->enabled() &&
+        (kind == Kind::CommandButton || kind == Kind::CheckBox || kind == Kind::Label))
+      return c.get();
   }
-  return false;
+  return nullptr;
+}
+
+bool Form::userAccessKey(char key) {
+  Control* c = accessKeyTarget(key);
+  if (!c) return false;
+  if (c->kind() == Kind::Label) {
+    // A label hands the focus to the next control in tab order that can take it, tab stop
+    // or not.
+    if (Control* next = nextInTabOrder(c, false, {.tabStopsOnly = false, .wrap = false}))
+      setFocus(next);
+    return true;
+  }
+  setFocus(c);
+  c->userClick();
+  return true;
+}
+
+void Form::setMenuBar(std::vector<MenuItem> menus) {
+  if (menus_.setBar(std::move(menus))) notifyMenus();
+}
+
+void Form::setPopupMenu(const std::string& name, std::vector<MenuItem> items) {
+  if (menus_.setPopup(name, std::move(items))) notifyMenus();
+}
+
+bool Form::userCommand(CommandId id) {
+  if (!enabled_) return false;
+  // A copy: the handler may replace the menus, and with them the command it runs from.
+  const std::function<void()> handler = menus_.handlerOf(id);
+  if (!handler) return false;
+  handler();
+  return true;
 }
 
 void Form::addObserver(FormObserver* o) {
@@ -215,6 +244,10 @@ void Form::notify(Control& c, Property what) {
 
 void Form::notifyForm() {
   for (auto* o : observers_) o->formChanged();
+}
+
+void Form::notifyMenus() {
+  for (auto* o : observers_) o->menusChanged();
 }
 
 }  // namespace orv::form

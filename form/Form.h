@@ -1,5 +1,5 @@
 // A form: its controls in stacking order (topmost first), the input focus, the tab order,
-// access keys and the form's own events. Qt-free; the view observes it.
+// access keys, its menus and the form's own events. Qt-free; the view observes it.
 #pragma once
 
 #include <memory>
@@ -8,6 +8,7 @@
 
 #include "form/Control.h"
 #include "form/Controls.h"
+#include "form/Menu.h"
 
 namespace orv::form {
 
@@ -18,6 +19,18 @@ class FormObserver {
   virtual void propertyChanged(Control& control, Property what) = 0;
   virtual void focusChanged(Control* now) = 0;
   virtual void formChanged() = 0;  // caption, visibility, enabled
+  virtual void menusChanged() {}   // the menu bar or a popup menu was replaced
+};
+
+// Which controls a walk through the tab order passes. It passes the controls with a tab index
+// that can take the focus, in the order of their tab indexes (equal ones in stacking order);
+// Tab moves the focus along it, a label's access key leads to the control after the label,
+// and a label names that control for assistive tools.
+struct TabWalk {
+  bool tabStopsOnly = true;   // only controls whose tabStop is on (Tab; not a label's key)
+  bool reachableOnly = true;  // only visible, enabled controls (not for naming)
+  bool labels = false;        // labels too, in their places (for naming)
+  bool wrap = true;           // past the last control comes the first again (Tab)
 };
 
 class Form {
@@ -72,8 +85,12 @@ class Form {
   // to the control that has it raises nothing. A LostFocus handler that sets the focus
   // (for example back onto itself) redirects this change instead of starting another.
   void setFocus(Control* target);
-  // The control after (or before) `from` in tab order that can take the focus.
-  Control* nextInTabOrder(const Control* from, bool backwards = false) const;
+  // The controls `walk` passes, in tab order.
+  std::vector<Control*> tabOrder(const TabWalk& walk = {}) const;
+  // The control after (or before) `from` in tab order that `walk` passes; from none, the
+  // first (or last). Null when there is none.
+  Control* nextInTabOrder(const Control* from, bool backwards = false,
+                          const TabWalk& walk = {}) const;
 
   // --- the form's life ---
   bool loaded() const { return loaded_; }
@@ -95,8 +112,28 @@ class Form {
   // these only for a form that has a default or cancel button.
   bool userEnterKey();
   bool userEscapeKey();
-  // Alt + key: presses the button or moves to the control after the label. True if taken.
+  // Alt + key: presses the button, flips the check box or moves to the control after the
+  // label. True if taken.
   bool userAccessKey(char key);
+  // True when Alt + `key` is one of the form's own access keys (a shown, enabled button, check
+  // box or label marks it); other keys are free for the menu bar's titles.
+  bool takesAccessKey(char key) const { return accessKeyTarget(key) != nullptr; }
+
+  // --- menus (see form/Menu.h); observers hear of a change that a person can see ---
+  // The menu bar: its titles are the captions of its submenus. Empty: none.
+  void setMenuBar(std::vector<MenuItem> menus);
+  const std::vector<MenuItem>& menuBar() const { return menus_.bar(); }
+  // A popup menu that controls name (Control::popupMenu).
+  void setPopupMenu(const std::string& name, std::vector<MenuItem> items);
+  const std::vector<MenuItem>* popupMenu(std::string_view name) const { return menus_.popup(name); }
+  // The id of the command at the end of a path of captions, without access-key marks:
+  // findCommand({"File", "Save drawing..."}), or a popup menu's name first. 0: none.
+  CommandId findCommand(const std::vector<std::string_view>& path) const {
+    return menus_.find(path);
+  }
+  // A person chooses command `id` (from a menu or by its shortcut): runs its handler. False,
+  // and nothing runs, for an id of menus since replaced, a disabled command or form.
+  bool userCommand(CommandId id);
 
   // --- observers ---
   void addObserver(FormObserver* o);
@@ -105,6 +142,8 @@ class Form {
 
  private:
   void notifyForm();
+  void notifyMenus();
+  Control* accessKeyTarget(char key) const;
   [[noreturn]] void designError(std::string_view name, int index) const;
 
   std::string name_;
@@ -112,6 +151,7 @@ class Form {
   Rect area_;
   Font font_;
   std::vector<std::unique_ptr<Control>> controls_;
+  Menus menus_;
   std::vector<FormObserver*> observers_;
   Control* focus_ = nullptr;
   bool changingFocus_ = false;

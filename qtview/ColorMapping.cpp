@@ -56,6 +56,7 @@ void applyColors(QWidget& widget, form::Kind kind, form::Color back, form::Color
   switch (kind) {
     case Kind::Label:
     case Kind::Frame:
+    case Kind::CheckBox:
       pal.setColor(QPalette::Window, b);
       pal.setColor(QPalette::WindowText, f);
       widget.setAutoFillBackground(true);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 #include "qtview/QtText.h"
 
@@ -19,9 +20,8 @@ int modalOpened = 0;
 FormView* lastActive = nullptr;
 }  // namespace
 
-FormView::FormView(form::Form& form, QWidget* parent) : QWidget(parent, Qt::Window), form_(form) {
-  using form::toPixels;
-  setFixedSize(toPixels(form.clientArea().width), toPixels(form.clientArea().height));
+FormView::FormView(form::Form& form, QWidget* parent)
+    : QWidget(parent, Qt::Window), form_(form), client_(new QWidget(this)) {
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   setAttribute(Qt::WA_KeyCompression, false);
   setObjectName(fromModel(form.name()));
@@ -35,6 +35,7 @@ FormView::FormView(form::Form& form, QWidget* parent) : QWidget(parent, Qt::Wind
   }
   for (auto& e : entries_) apply(e, ~0u & ~(1u << static_cast<int>(form::Property::ZOrder)));
   updateAccessibleNames();
+  applyMenus();  // also sizes the window around the client area
 
   registry().push_back(this);
   form_.addObserver(this);
@@ -51,7 +52,7 @@ FormView::~FormView() {
   for (auto& e : entries_) {
     e.widget->blockSignals(true);
     e.widget->removeEventFilter(this);
-    if (e.widget->parentWidget() == this) outer.push_back(e.widget);
+    if (e.widget->parentWidget() == client_) outer.push_back(e.widget);
   }
   entries_.clear();
   byControl_.clear();
@@ -132,6 +133,14 @@ bool FormView::event(QEvent* event) {
       if (lastActive != this && form_.loaded()) {
         lastActive = this;
         forward([this] { form_.userActivate(); });
+      }
+      break;
+    case QEvent::ShortcutOverride:
+      // Alt + a letter the form takes is its access key, not a menu title's: the key goes on
+      // as a key press.
+      if (isFormAccessKey(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
       }
       break;
     case QEvent::KeyPress:

@@ -2,7 +2,17 @@
 // per control from the design data (twips at 96 dpi, fonts, colours, stacking, captions),
 // keeps the widgets in step with the model, and feeds a person's input back into the
 // model through its user* calls only. It holds no window logic and decides nothing: tab
-// order, access keys, focus and closing are the model's.
+// order, access keys, focus, menus and closing are the model's.
+//
+// The controls lie in the client area, a widget of the designed size. A form with a menu
+// bar (Form::setMenuBar) shows a QMenuBar above it and the window is taller by the bar's
+// height; every control keeps its designed place in the client area. A form without menus
+// has no menu bar and the window is the client area's size. Alt + a letter is the form's
+// access key where the form takes it (Form::takesAccessKey), else a menu title's. A menu
+// command's shortcut works anywhere in the window, also over an edit field's own use of the
+// key (a window that gives a command Ctrl+A takes "select all" from the edit fields). A control
+// that names a popup menu shows it for the right button, the Menu key and Shift+F10, after
+// its ContextMenu event.
 //
 // Usage (app code):
 //   QApplication app(argc, argv);
@@ -36,7 +46,11 @@
 
 #include "form/Form.h"
 
+class QContextMenuEvent;
 class QKeyEvent;
+class QMenu;
+class QMenuBar;
+class QAction;
 
 namespace orv::qt {
 
@@ -57,6 +71,10 @@ class FormView : public QWidget, private form::FormObserver {
   QWidget* widget(std::string_view name, int index = -1) const;
   // The control a widget (or one of its inner widgets) stands for, or null.
   form::Control* controlFor(const QWidget* widget) const;
+  // The designed client area, which holds the controls' widgets.
+  QWidget* clientArea() const { return client_; }
+  // The menu bar above the client area, or null while the form has no menus.
+  QMenuBar* menuBar() const;
 
   // Brings every widget up to date with the model now.
   void flush();
@@ -106,6 +124,7 @@ class FormView : public QWidget, private form::FormObserver {
   void propertyChanged(form::Control& control, form::Property what) override;
   void focusChanged(form::Control* now) override;
   void formChanged() override;
+  void menusChanged() override;
 
   // Building (WidgetFactory.cpp)
   QWidget* createWidget(form::Control& control);
@@ -121,15 +140,29 @@ class FormView : public QWidget, private form::FormObserver {
   void applyForm();
   void applyFocus(bool force);
 
+  // Menus (FormViewMenus.cpp)
+  void applyMenus();
+  void placeClientArea();
+  void addMenuItems(QWidget& target, const std::vector<form::MenuItem>& items, bool inBar);
+  void openContextMenu(form::Control& control, const QPoint& at);
+  bool handleContextMenu(QObject* watched, QContextMenuEvent& event);
+  bool isMenuShortcut(const QKeyEvent& key) const;
+
   // Input (FormViewInput.cpp)
   void forward(const std::function<void()>& call);
   bool handleKey(Entry& entry, QKeyEvent& key);
   bool handleWindowKey(QKeyEvent& key);
   bool handleKeyPress(Entry& entry, QKeyEvent& key);
   bool handleWheel(QObject* watched, QEvent& wheel);
+  bool isFormAccessKey(const QKeyEvent& key) const;
   void onQtFocusChanged(QWidget* old, QWidget* now);
 
   form::Form& form_;
+  QWidget* client_ = nullptr;
+  QPointer<QMenuBar> menuBar_;
+  std::vector<QPointer<QObject>> barItems_;      // the bar's menus and items as last built
+  std::vector<QPointer<QAction>> barShortcuts_;  // its commands that have a shortcut
+  QPointer<QMenu> popup_;                        // the context menu last shown
   std::vector<Entry> entries_;
   std::unordered_map<const form::Control*, std::size_t> byControl_;
   std::unordered_map<const QObject*, std::size_t> byWidget_;  // incl. inner widgets
@@ -137,6 +170,7 @@ class FormView : public QWidget, private form::FormObserver {
   bool formDirty_ = false;
   bool focusDirty_ = false;
   bool namesDirty_ = false;
+  bool menusDirty_ = false;
   bool scheduled_ = false;
   bool flushing_ = false;
   bool applyingFocus_ = false;

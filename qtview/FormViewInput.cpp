@@ -1,9 +1,11 @@
 // A person's input on a FormView, handed to the model through its user* calls only. Mouse
 // input stays with the widgets: each presses, drags, repeats and releases as it always does,
 // and the model hears of the outcome once, through the widget's own signal (see
-// WidgetFactory.cpp). Only keys and the mouse wheel pass through the view's filter.
+// WidgetFactory.cpp). Only keys, the mouse wheel and requests for a context menu pass
+// through the view's filter.
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -73,6 +75,12 @@ bool isAccessKey(const QKeyEvent& k) {
          ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9));
 }
 
+// The Menu key and Shift+F10 ask for the focused control's context menu.
+bool isContextMenuKey(const QKeyEvent& k) {
+  return k.key() == Qt::Key_Menu ||
+         (k.key() == Qt::Key_F10 && (k.modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier);
+}
+
 QLineEdit* editFieldOf(QWidget* w) {
   if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->lineEdit();
   return qobject_cast<QLineEdit*>(w);
@@ -105,6 +113,12 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
         return handleKey(entries_[it->second], *static_cast<QKeyEvent*>(event));
       break;
     }
+    case QEvent::ShortcutOverride:
+      // A menu command's key is the command's, also where the widget has a use of its own
+      // for it (an edit field's Ctrl+A); left unaccepted, the key goes on to the command.
+      return isMenuShortcut(*static_cast<QKeyEvent*>(event));
+    case QEvent::ContextMenu:
+      return handleContextMenu(watched, *static_cast<QContextMenuEvent*>(event));
     default:
       break;
   }
@@ -155,9 +169,17 @@ bool FormView::handleWindowKey(QKeyEvent& k) {
   return false;
 }
 
+bool FormView::isFormAccessKey(const QKeyEvent& k) const {
+  return isAccessKey(k) && form_.takesAccessKey(static_cast<char>(k.key()));
+}
+
 bool FormView::handleKey(Entry& e, QKeyEvent& k) {
   if (handleWindowKey(k)) return true;
   form::Control& c = *e.control;
+  if (isContextMenuKey(k) && c.hasContextMenu()) {
+    openContextMenu(c, e.widget->mapToGlobal(e.widget->rect().center()));
+    return true;
+  }
   if (const int code = keyCodeOf(k.key())) {
     const int shift = shiftMask(k.modifiers());
     forward([&c, code, shift] { c.userKeyDown(code, shift); });

@@ -4,8 +4,11 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QUrl>
 #include <memory>
 
@@ -38,6 +41,12 @@ QMessageBox::StandardButton runBox(QMessageBox::StandardButtons buttons,
   const int result = box.exec();
   return static_cast<QMessageBox::StandardButton>(result);
 }
+
+// The extension of the first pattern of a file type: "svg" of "SVG drawing (*.svg)".
+QString extensionOf(const QString& type) {
+  static const QRegularExpression pattern(QStringLiteral("\\*\\.([^\\s;)*]+)"));
+  return pattern.match(type).captured(1);
+}
 }  // namespace
 
 void QtDesktop::message(std::string_view text) {
@@ -54,6 +63,27 @@ form::Answer QtDesktop::askYesNoCancel(std::string_view text) {
     default:
       return form::Answer::Cancel;
   }
+}
+
+std::optional<form::SaveChoice> QtDesktop::askSaveFile(std::string_view title,
+                                                       const std::filesystem::path& suggested,
+                                                       const std::vector<std::string>& types) {
+  const FormView::ModalScope scope;  // shows every pending change first
+  QFileDialog dialog(ownerWindow(), fromModel(title));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setWindowModality(Qt::ApplicationModal);
+  QStringList filters;
+  for (const std::string& type : types) filters << fromModel(type);
+  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(extensionOf(filters.value(0)));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& type) { dialog.setDefaultSuffix(extensionOf(type)); });
+  if (!suggested.empty()) dialog.selectFile(QFile::decodeName(suggested.string().c_str()));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  form::SaveChoice choice;
+  choice.path = QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+  choice.type = std::max<int>(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
+  return choice;
 }
 
 void QtDesktop::openDocument(const std::string& path) {

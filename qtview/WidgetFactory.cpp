@@ -1,11 +1,11 @@
 // Building the widgets of a FormView: one standard widget per control, wired so that a
 // person's input reaches the model through its user* calls.
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <algorithm>
 
 #include "qtview/ControlWidgets.h"
 #include "qtview/FormView.h"
@@ -36,7 +36,7 @@ QWidget* FormView::widgetOrCreate(form::Control& control) {
 
 QWidget* FormView::createWidget(form::Control& control) {
   // A control inside a frame is a child of the frame's widget, placed in frame coordinates.
-  QWidget* parent = control.container ? widgetOrCreate(*control.container) : this;
+  QWidget* parent = control.container ? widgetOrCreate(*control.container) : client_;
   switch (control.kind()) {
     case Kind::Label: {
       auto* label = new QLabel(parent);
@@ -80,6 +80,8 @@ QWidget* FormView::createWidget(form::Control& control) {
     case Kind::ScrollBar:
       // Tracking: the value changes, and the grid follows, while the thumb is dragged.
       return new QScrollBar(Qt::Vertical, parent);
+    case Kind::CheckBox:
+      return new QCheckBox(parent);
     case Kind::Frame:
       return makeFrame(parent, control.border);
     case Kind::Line: {
@@ -98,21 +100,21 @@ void FormView::connectInput(Entry& entry) {
   form::Control& c = *entry.control;
   QWidget* w = entry.widget;
   const std::size_t index = byControl_.at(&c);
-  // Keys, the mouse wheel and presses that a message box answered pass the view's filter;
-  // every other mouse event belongs to the widget alone.
+  // Keys, the mouse wheel, requests for a context menu and presses that a message box
+  // answered pass the view's filter; every other mouse event belongs to the widget alone.
   auto watch = [&](QObject* part) {
     byWidget_[part] = index;
     part->installEventFilter(this);
   };
-  if (c.canTakeFocus()) {
-    watch(w);
-    if (!c.readOnly) w->setFocusPolicy(Qt::ClickFocus);  // Tab is the model's
-  }
+  watch(w);
+  if (c.canTakeFocus() && !c.readOnly) w->setFocusPolicy(Qt::ClickFocus);  // Tab is the model's
 
   switch (c.kind()) {
     case Kind::CommandButton:
-      // Qt decides what a click is: pressed and released on the button.
-      connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
+    case Kind::CheckBox:
+      // Qt decides what a click is: pressed and released on the button (a check box has
+      // flipped itself by then, and the model flips its value to match).
+      connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
               [this, &c] { forward([&c] { c.userClick(); }); });
       break;
     case Kind::ComboBox: {
@@ -165,30 +167,25 @@ void FormView::connectInput(Entry& entry) {
 }
 
 void FormView::updateAccessibleNames() {
+  // Labels, buttons, check boxes and frames are named by their captions.
+  const auto captioned = [](Kind k) {
+    return k == Kind::Label || k == Kind::CommandButton || k == Kind::CheckBox || k == Kind::Frame;
+  };
   // A label names the control that follows it in tab order, as its access key leads there.
-  std::vector<Entry*> byTab;
-  for (auto& e : entries_) {
-    if (e.control->tabIndex >= 0) byTab.push_back(&e);
-  }
-  std::stable_sort(byTab.begin(), byTab.end(), [](const Entry* a, const Entry* b) {
-    return a->control->tabIndex < b->control->tabIndex;
-  });
   QString pending;
-  for (Entry* e : byTab) {
-    const form::Control& c = *e->control;
-    if (c.kind() == Kind::Label) {
-      const QString caption = plainCaption(c.caption()).simplified();
+  for (const form::Control* c :
+       form_.tabOrder({.tabStopsOnly = false, .reachableOnly = false, .labels = true})) {
+    if (c->kind() == Kind::Label) {
+      const QString caption = plainCaption(c->caption()).simplified();
       if (!caption.isEmpty()) pending = caption;
       continue;
     }
-    if (!c.canTakeFocus()) continue;
-    if (c.kind() != Kind::CommandButton && !pending.isEmpty())
-      e->widget->setAccessibleName(pending);
+    if (!captioned(c->kind()) && !pending.isEmpty()) widgetFor(*c)->setAccessibleName(pending);
     pending.clear();
   }
   for (auto& e : entries_) {
     const form::Control& c = *e.control;
-    if (c.kind() == Kind::Label || c.kind() == Kind::CommandButton || c.kind() == Kind::Frame) {
+    if (captioned(c.kind())) {
       const QString caption = plainCaption(c.caption()).simplified();
       e.widget->setAccessibleName(caption.isEmpty() ? fromModel(c.displayName()) : caption);
     } else if (e.widget->accessibleName().isEmpty()) {

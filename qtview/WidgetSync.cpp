@@ -2,11 +2,11 @@
 // arrive and applied once per flush, with each widget's signals blocked so that nothing
 // echoes back into the model.
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMetaObject>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -49,6 +49,11 @@ void FormView::formChanged() {
   scheduleFlush();
 }
 
+void FormView::menusChanged() {
+  menusDirty_ = true;
+  scheduleFlush();
+}
+
 void FormView::markDirty(form::Control& control, unsigned bits) {
   const auto it = byControl_.find(&control);
   if (it == byControl_.end()) return;
@@ -68,7 +73,7 @@ void FormView::flush() {
   scheduled_ = false;
   if (flushing_) return;  // the running flush picks the new changes up
   flushing_ = true;
-  while (!dirtyList_.empty() || formDirty_ || focusDirty_ || namesDirty_) {
+  while (!dirtyList_.empty() || formDirty_ || focusDirty_ || namesDirty_ || menusDirty_) {
     std::vector<std::size_t> dirty;
     dirty.swap(dirtyList_);
     for (std::size_t i : dirty) {
@@ -80,6 +85,10 @@ void FormView::flush() {
     if (namesDirty_) {
       namesDirty_ = false;
       updateAccessibleNames();
+    }
+    if (menusDirty_) {
+      menusDirty_ = false;
+      applyMenus();
     }
     if (formDirty_) {
       formDirty_ = false;
@@ -116,8 +125,9 @@ void FormView::apply(Entry& e, unsigned bits) {
       case Kind::Label:
         static_cast<QLabel*>(w)->setText(labelHtml(c.caption()));
         break;
-      case Kind::CommandButton: {
-        auto* button = static_cast<QPushButton*>(w);
+      case Kind::CommandButton:
+      case Kind::CheckBox: {
+        auto* button = static_cast<QAbstractButton*>(w);
         button->setText(withQtLineEnds(c.caption()));
         // The "&" underlines the access key, but the key itself is the model's to handle.
         button->setShortcut(QKeySequence());
@@ -143,6 +153,8 @@ void FormView::apply(Entry& e, unsigned bits) {
       bar->setSingleStep(s.smallChange);
       bar->setPageStep(s.largeChange);
       bar->setValue(s.value());
+    } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+      box->setChecked(static_cast<form::CheckBox&>(c).checked());
     }
   }
   if (bits & bit(Property::ZOrder)) w->raise();

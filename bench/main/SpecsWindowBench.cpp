@@ -22,13 +22,18 @@ using namespace orv;
 class SilentDesktop : public form::MessageBoxes,
                       public form::DocumentOpener,
                       public form::EventPump,
-                      public form::ModalDisplay {
+                      public form::ModalDisplay,
+                      public form::SaveDialog {
  public:
   void message(std::string_view) override {}
   form::Answer askYesNoCancel(std::string_view) override { return form::Answer::Cancel; }
   void openDocument(const std::string&) override {}
   void processPendingEvents() override {}
   void showModal(form::Form&) override {}
+  std::optional<form::SaveChoice> askSaveFile(std::string_view, const fs::path&,
+                                              const std::vector<std::string>&) override {
+    return std::nullopt;
+  }
 };
 
 struct Window {
@@ -48,7 +53,7 @@ struct Window {
   fs::path root;
   Places places;
   struct : SilentDesktop {
-    form::Desktop desktop() { return form::Desktop{*this, *this, *this, *this}; }
+    form::Desktop desktop() { return form::Desktop{*this, *this, *this, *this, *this}; }
   } silent;
   SpecsWindow specs;
 };

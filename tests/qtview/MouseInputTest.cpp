@@ -1,8 +1,9 @@
 // A person's mouse on the real widgets of the view: presses, moves and releases at the
 // places a person clicks (the style's own sub-control rectangles, the middle of a cell or a
-// button, beside a button), the wheel, and double clicks. Each case checks the widget's own
-// state after it as well as the events the model raised.
+// button, beside a button, a check box's indicator), the wheel, and double clicks. Each case checks
+// the widget's own state after it as well as the events the model raised.
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "ViewFixture.h"
 #include "WidgetParts.h"
 
+using orv::testing::checkBoxIndicator;
 using orv::testing::comboBoxArrow;
 using orv::testing::kPastRepeatDelay;
 using orv::testing::scrollBarPart;
@@ -230,6 +232,25 @@ class MouseInputTest : public ViewFixture {
       QCOMPARE(count("DblClick S_LIST"), twice ? 1 : 0);
       QCOMPARE(t_->S_LIST.listIndex(), row);
     }
+  }
+
+  void aCheckBoxFlipsOnceForAClickOnItsIndicatorAndShowsTheModelsValue() {
+    auto* box = widget<QCheckBox>("S_METRIC");
+    const QPoint mark = checkBoxIndicator(box).center();
+    t_->log.clear();
+    QTest::mouseClick(box, Qt::LeftButton, {}, mark);
+    QVERIFY(box->isChecked() && t_->S_METRIC.checked());
+    // Pressed on the indicator and let go beside the box: no click.
+    QTest::mousePress(box, Qt::LeftButton, {}, mark);
+    QTest::mouseRelease(box, Qt::LeftButton, {}, {box->width() + 20, mark.y()});
+    QVERIFY(box->isChecked());
+    t_->S_METRIC.setChecked(false);
+    view_->flush();
+    QVERIFY(!box->isChecked());
+    QTest::keyClick(box, Qt::Key_M, Qt::AltModifier);  // its access key
+    QVERIFY(box->isChecked());
+    QCOMPARE(t_->log, (Log{"LostFocus S_NAME", "GotFocus S_METRIC", "Click S_METRIC",
+                           "Click S_METRIC", "Click S_METRIC"}));
   }
 
   void aPressAnsweredByAMessageBoxStartsNothingAndDoesNotLoop() {

@@ -1,7 +1,7 @@
 // A small form for the view tests, built like the program's windows are: labels with
 // access keys, combo boxes, a button, two overlapping read-only cells under two-line
-// headings, a scroll bar, a hidden list box and a keyboard receiver
-// lying under a combo box. Its handlers write what happened into `log`.
+// headings, a scroll bar, a hidden list box, a check box outside the tab order and a keyboard
+// receiver lying under a combo box. Its handlers write what happened into `log`.
 #pragma once
 
 #include <initializer_list>
@@ -57,11 +57,13 @@ struct TestForm {
   form::ListBox& S_LIST = add<form::ListBox>(Kind::ListBox, "S_LIST", {4000, 2000, 1275, 1500}, 14);
   // A one-line box of at most five characters, as the search window's range boxes are.
   form::Control& S_RANGE = add(Kind::TextBox, "S_RANGE", {2400, 3200, 885, 405}, 7);
+  form::CheckBox& S_METRIC =
+      add<form::CheckBox>(Kind::CheckBox, "S_METRIC", {300, 3300, 1800, 300}, -1, "&Metric");
 
   TestForm() {
     B_GO.onClick = [this] { log.push_back("Click B_GO"); };
     for (form::Control* c : std::initializer_list<form::Control*>{
-             S_CELL[0], S_CELL[1], &S_KIND, &S_SINK, &S_NAME, &S_RANGE, &S_LIST})
+             S_CELL[0], S_CELL[1], &S_KIND, &S_SINK, &S_NAME, &S_RANGE, &S_LIST, &S_METRIC})
       logged(*c);
     S_SINK.onKeyDown = [this](int code, int shift) {
       log.push_back("KeyDown S_SINK " + std::to_string(code) + " " + std::to_string(shift));

@@ -1,10 +1,13 @@
 // Where the style draws the parts a person presses: a scroll bar's arrows, trough and thumb,
-// a combo box's arrow. Tests press at these places rather than at guessed pixels.
+// a combo box's arrow, a check box's indicator. Tests press at these places rather than at
+// guessed pixels.
 #pragma once
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSlider>
 
@@ -31,6 +34,13 @@ inline QRect comboBoxArrow(const QComboBox* box) {
   opt.editable = box->isEditable();
   opt.subControls = QStyle::SC_All;
   return box->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, box);
+}
+
+inline QRect checkBoxIndicator(const QCheckBox* box) {
+  QStyleOptionButton opt;
+  opt.initFrom(box);
+  opt.text = box->text();
+  return box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, box);
 }
 
 // Longer than a scroll bar's auto-repeat delay (500 ms): a bar that missed its release has
