@@ -1,24 +1,21 @@
 #include "output/sheet/PageText.h"
 
+#include "output/reports/Page.h"
+
 namespace orv::output {
 
+// Like the SVG writer's escaping but for HTML: there 128 to 159 become '?' (XML has no
+// characters for them), here references, which HTML reads as code page 1252. The markup
+// characters are escaped as the report pages escape them.
 void appendPageText(std::string& out, std::string_view text) {
-  for (const char c : text) {
-    const auto b = static_cast<unsigned char>(c);
-    if (c == '&')
-      out += "&amp;";
-    else if (c == '<')
-      out += "&lt;";
-    else if (c == '>')
-      out += "&gt;";
-    else if (c == '"')
-      out += "&quot;";
-    else if (b >= 0x80)
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b >= 0x80)
       out += "&#" + std::to_string(b) + ";";
     else if (b < 0x20 || b == 0x7F)
-      out += c == '\t' ? ' ' : '?';
+      out += b == '\t' ? ' ' : '?';
     else
-      out += c;
+      appendEscaped(out, text.substr(i, 1));
   }
 }
 

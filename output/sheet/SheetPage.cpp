@@ -17,8 +17,8 @@ using core::Field;
 
 namespace {
 
-// A page of its own: a standards-mode document (the historic pages have no doctype), its
-// look in one style sheet, no quotes so that quotes on the page are always escaped data.
+// The page's look in one style sheet, written without double quotes: outside the tags of
+// the page, a double quote is always escaped data.
 constexpr std::string_view kStyle =
     "<style>\r\n"
     "body{font-family:'DejaVu Sans',Arial,Helvetica,sans-serif;font-size:15px;color:#111;"
@@ -44,7 +44,7 @@ int unitKindOf(Field field) {
   return field == core::CW ? core::kWeight : core::kLength;
 }
 
-// The value as the model report shows it; the sheet shows a blank year or WD as N/A too.
+// The value as the model report shows it, trimmed; WD as stored, N/A when blank.
 std::string shownValue(const core::VehicleRecord& record, Field field, core::UnitSystem units) {
   if (field == core::WD) return std::string(record.shownWeightDistribution());
   return std::string(core::trimBlanks(core::formatField(record, field, units, unitKindOf(field))));
@@ -138,6 +138,8 @@ void appendNotes(std::string& page, const std::vector<std::string>& notes) {
 std::string sheetPage(const core::VehicleRecord& record, core::UnitSystem units,
                       const core::VehicleSource& source) {
   const std::string name = pageText(vehicleName(record));
+  // A doctype before the report skeleton: the historic pages render in quirks mode, and
+  // this new one need not.
   std::string page = "<!DOCTYPE html>\r\n";
   page += pageHead(std::string(kSheetTitle) + " - " + name);
   page += kStyle;
