@@ -71,7 +71,6 @@ TEST(drawing_files, name_their_source_under_the_notes) {
     EXPECT_EQ(text.text, line);
     EXPECT_EQ(text.at.x, plain.extents().minX);
     EXPECT_LT(text.at.y + text.height, plain.extents().minY);
-    EXPECT_EQ(sourced.extents().minY, text.at.y - 0.25 * text.height);
   }
   const std::string svg =
       output::drawingFile(vehicle, View::Side, DrawingFormat::Svg, UnitSystem::Imperial, "2018.2");
