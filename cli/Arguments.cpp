@@ -11,7 +11,7 @@ struct OptionSpec {
   int values;
 };
 
-constexpr std::array<OptionSpec, 14> kOptions{{
+constexpr std::array<OptionSpec, 16> kOptions{{
     {"--data", 1},
     {"-o", 1},
     {"--year", 1},
@@ -20,6 +20,8 @@ constexpr std::array<OptionSpec, 14> kOptions{{
     {"--group", 1},
     {"--units", 1},
     {"--layout", 1},
+    {"--format", 1},
+    {"--view", 1},
     {"--wb", 2},
     {"--tf", 2},
     {"--tr", 2},

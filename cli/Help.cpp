@@ -25,6 +25,12 @@ Commands:
                                    the models of the row list, one a line
   export --year Y [--make M [--group G]] [--units metric|imperial]
                                    the row list as CSV (the whole year without --make)
+  sheet --year Y --make M --model NAME [--group G] [--units metric|imperial]
+        [--format html|json]       the vehicle sheet of one model: measurements, derived
+                                   values, drawings, source (JSON: always metric)
+  drawing --year Y --make M --model NAME [--group G] --view top|side --format svg|dxf
+          [--units metric|imperial]
+                                   the to-scale drawing of one model as an SVG or DXF file
 
 Options:
   --data DIR   the folder of the year files and VERSION.TXT (default: the current folder)
@@ -44,6 +50,9 @@ Examples:
   orvane-cli list makes --year 1995
   orvane-cli list models --year 1995 --make ALDER
   orvane-cli export --year 1995 --make ALDER -o alder-1995.csv
+  orvane-cli sheet --year 1995 --make ALDER --model "SPEY 2DR" -o spey.htm
+  orvane-cli sheet --year 1995 --make ALDER --model "SPEY 2DR" --format json
+  orvane-cli drawing --year 1995 --make alder --model tay --view side --format dxf -o tay.dxf
 
 Exit status: 0 success; 1 when the data or a check gave a message (after more than 2000
 search hits the result is still written); 2 for a wrong command line.

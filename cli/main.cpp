@@ -11,6 +11,7 @@
 #include "cli/Arguments.h"
 #include "cli/Command.h"
 #include "cli/Help.h"
+#include "cli/SheetCommands.h"
 #include "core/Text.h"
 
 namespace {
@@ -25,7 +26,7 @@ struct CommandSpec {
   int (*run)(const Arguments&, Context&);
 };
 
-const std::array<CommandSpec, 10> kCommands{{
+const std::array<CommandSpec, 12> kCommands{{
     {{"report", "legend"}, {}, {}, runReport},
     {{"report", "history"}, {}, {}, runReport},
     {{"report", "model"}, {"--year", "--make", "--model"}, {"--group", "--units"}, runReport},
@@ -36,6 +37,11 @@ const std::array<CommandSpec, 10> kCommands{{
     {{"list", "makes"}, {"--year"}, {}, runList},
     {{"list", "models"}, {"--year", "--make"}, {"--group"}, runList},
     {{"export"}, {"--year"}, {"--make", "--group", "--units"}, runExport},
+    {{"sheet"}, {"--year", "--make", "--model"}, {"--group", "--units", "--format"}, runSheet},
+    {{"drawing"},
+     {"--year", "--make", "--model", "--view", "--format"},
+     {"--group", "--units"},
+     runDrawing},
 }};
 
 std::string joined(const std::vector<std::string>& words) {

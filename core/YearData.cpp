@@ -1,12 +1,22 @@
 #include "core/YearData.h"
 
 #include "core/FileProcs.h"
+#include "core/Sha256.h"
 #include "core/Text.h"
 
 namespace orv::core {
 
+const std::string& YearData::sha256() const {
+  // An empty cache means "not yet": a digest is never empty.
+  if (sha256Cache.empty()) sha256Cache = sha256Hex(text);
+  return sha256Cache;
+}
+
 YearDataPtr yearDataOf(std::string text, int year) {
-  return std::make_shared<const YearData>(YearData{std::move(text), {}, year});
+  auto data = std::make_shared<YearData>();
+  data->text = std::move(text);
+  data->year = year;
+  return data;
 }
 
 bool keepIfSpecs(std::string& text) {

@@ -15,6 +15,15 @@ struct YearData {
   std::string text;      // every byte of the file; "" or "-1" after a failed read
   std::string fileName;  // the file's name as found on disk; empty when none was found
   int year = 0;          // the model year it was read for; 0 when the year text is no year
+
+  // The SHA-256 of `text` as 64 lower-case hexadecimal digits, worked out on the first call
+  // and kept, so that a year file of 300 MB is hashed once per load rather than once per
+  // page that names it. Year data is shared as const and never changed once read, so the
+  // kept digest stays true. Not for two threads at once: year data is read on one thread.
+  const std::string& sha256() const;
+
+  // The kept digest: empty until sha256() is first called, and written by it alone.
+  mutable std::string sha256Cache;
 };
 using YearDataPtr = std::shared_ptr<const YearData>;
 
