@@ -9,6 +9,7 @@ SpecsWindow::SpecsWindow(SpecsEnvironment env)
       form_("F_SPECS", "Orvane", form::Rect{2850, 840, 11985, 9495}, form::Font{"Arial", 9.75}) {
   buildDesign();
   connectEvents();
+  buildMenus();
 }
 
 SpecsWindow::~SpecsWindow() = default;
@@ -52,9 +53,14 @@ void SpecsWindow::connectEvents() {
     S_MODEL[row]->onGotFocus = [this, row] { S_MODEL_GotFocus(row); };
     S_MODEL[row]->onLostFocus = [this, row] { S_MODEL_LostFocus(row); };
     S_MODEL[row]->onDblClick = [this, row] { S_CELL_DblClick(row); };
+    // A right-click selects the row, as a click does, before its context menu opens.
+    S_MODEL[row]->popupMenu = kRowMenu;
+    S_MODEL[row]->onContextMenu = [this, row] { S_MODEL_Click(row); };
     for (auto& column : S_TEXT) {
       column[row]->onClick = [this, row] { S_TEXT_Click(row); };
       column[row]->onDblClick = [this, row] { S_CELL_DblClick(row); };
+      column[row]->popupMenu = kRowMenu;
+      column[row]->onContextMenu = [this, row] { S_TEXT_Click(row); };
     }
   }
 

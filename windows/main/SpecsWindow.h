@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/Places.h"
@@ -13,6 +14,7 @@
 #include "core/SharedState.h"
 #include "form/Desktop.h"
 #include "form/Form.h"
+#include "windows/main/ComparisonList.h"
 
 namespace orv::windows {
 
@@ -126,6 +128,17 @@ class SpecsWindow {
   // The search window of the last B_SEARCH_Click (null before the first).
   SearchWindow* searchWindow() const { return search_.get(); }
 
+  // --- beyond the designed window: the menu bar above it and the grid rows' context menu
+  // (SpecsMenus.cpp); the designed controls, keys and messages stay as they are ---
+  // The name of the grid rows' popup menu.
+  static constexpr const char* kRowMenu = "GridRows";
+  void showVehicleSheet();
+  void exportDrawing();
+  void addToComparison();
+  void removeFromComparison(std::size_t index);
+  void clearComparison();
+  const ComparisonList& comparison() const { return comparison_; }
+
  private:
   void buildDesign();
   void connectEvents();
@@ -141,6 +154,11 @@ class SpecsWindow {
 
   // The model name the current grid row shows, trimmed; empty when it shows none.
   std::string_view currentModel() const;
+  // The vehicle of the selected grid row for a command; nothing (after telling the person)
+  // when the row shows none.
+  std::optional<core::Vehicle> chosenVehicle();
+  // The menu bar and the rows' popup menu as the comparison list now stands.
+  void buildMenus();
 
   // Writes a finished page and opens it; false (after telling the user) when it failed.
   bool showPage(const std::string& page);
@@ -150,6 +168,7 @@ class SpecsWindow {
   form::Form form_;
   core::SharedState state_;
   core::Selection selection_;
+  ComparisonList comparison_;
   std::unique_ptr<SearchWindow> search_;
 };
 
