@@ -78,7 +78,7 @@ void checkResult(const orv::output::SearchResult& result, std::size_t records) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   orv::fuzz::FuzzInput in(bytes, size);
-  const std::string_view caption = (in.byte() & 1) ? "(inches)" : "(cm)";
+  const UnitSystem units = (in.byte() & 1) ? UnitSystem::Imperial : UnitSystem::Metric;
   orv::output::RangeTexts boxes;
   for (auto& box : boxes) box = in.part();
   const std::string_view yearFile = in.rest();
@@ -94,9 +94,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   for (YearRecord record; walk.nextRecord(record);) ++records;
 
   // 1971 is missing and skipped; 1972 is the fuzzed file.
-  checkResult(orv::output::scanYears(boxes, caption, places, "1972"), records);
+  const auto result = orv::output::scanYears(boxes, units, places, 1972);
+  checkResult(result, records);
+  FUZZ_CHECK(orv::output::scanYears(boxes, units, places, 1972, 1).text == result.text,
+             "the sequential walk gives the same result as the threads");
   // With every box blank each record is a hit, up to the limit.
-  const auto all = orv::output::scanYears({}, caption, places, "1972");
+  const auto all = orv::output::scanYears({}, units, places, 1972);
   checkResult(all, records);
   FUZZ_CHECK(
       all.hits == static_cast<int>(std::min<std::size_t>(records, orv::output::kMaxHits + 1)),

@@ -6,6 +6,7 @@
 #include "core/FileProcs.h"
 #include "core/Format.h"
 #include "core/NewFile.h"
+#include "core/SharedState.h"
 #include "output/search/SearchChecks.h"
 #include "output/search/SearchScan.h"
 #include "windows/search/SearchDesign.h"
@@ -101,7 +102,9 @@ void SearchWindow::runSearch() {
   desktop_.pump.processPendingEvents();
 
   const auto texts = rangeTexts();
-  const SearchResult result = scanYears(viewsOf(texts), L_UNITS->caption(), places_, lastYear_);
+  // The caption says which unit the ranges are in: only exactly "(cm)" is metric.
+  const UnitSystem units = L_UNITS->caption() == "(cm)" ? UnitSystem::Metric : UnitSystem::Imperial;
+  const SearchResult result = scanYears(viewsOf(texts), units, places_, lastModelYear(lastYear_));
 
   S_FRAME->setVisible(false);
   desktop_.pump.processPendingEvents();
