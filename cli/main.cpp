@@ -13,6 +13,12 @@
 #include "cli/Help.h"
 #include "core/Text.h"
 
+namespace orv::cli {
+// similar and generations (SimilarCommand.cpp).
+int runSimilar(const Arguments& args, Context& ctx);
+int runGenerations(const Arguments& args, Context& ctx);
+}  // namespace orv::cli
+
 namespace {
 
 using namespace orv::cli;
@@ -25,7 +31,7 @@ struct CommandSpec {
   int (*run)(const Arguments&, Context&);
 };
 
-const std::array<CommandSpec, 10> kCommands{{
+const std::array<CommandSpec, 12> kCommands{{
     {{"report", "legend"}, {}, {}, runReport},
     {{"report", "history"}, {}, {}, runReport},
     {{"report", "model"}, {"--year", "--make", "--model"}, {"--group", "--units"}, runReport},
@@ -36,6 +42,15 @@ const std::array<CommandSpec, 10> kCommands{{
     {{"list", "makes"}, {"--year"}, {}, runList},
     {{"list", "models"}, {"--year", "--make"}, {"--group"}, runList},
     {{"export"}, {"--year"}, {"--make", "--group", "--units"}, runExport},
+    {{"similar"},
+     {},
+     {"--year", "--make", "--model", "--wb", "--tf", "--tr", "--ol", "--ow", "--oh", "--cw", "--by",
+      "--tolerance", "--units", "--format"},
+     runSimilar},
+    {{"generations"},
+     {"--make", "--model"},
+     {"--tolerance", "--units", "--format"},
+     runGenerations},
 }};
 
 std::string joined(const std::vector<std::string>& words) {
