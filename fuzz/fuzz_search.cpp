@@ -9,6 +9,7 @@
 
 #include "FuzzCheck.h"
 #include "core/Places.h"
+#include "core/Text.h"
 #include "core/YearWalk.h"
 #include "output/search/SearchScan.h"
 
@@ -89,9 +90,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     out.write(yearFile.data(), static_cast<std::streamsize>(yearFile.size()));
     FUZZ_CHECK(out.good(), "the year file is written");
   }
+  // The walk finds what a plain search finds: the first "<R>" from where the last record
+  // ended, then the first "</R>" after it (the walker reads 64 bytes at a time).
   std::size_t records = 0;
   YearWalker walk(yearFile);
-  for (YearRecord record; walk.nextRecord(record);) ++records;
+  std::size_t from = 0;
+  for (YearRecord record; walk.nextRecord(record); ++records) {
+    const std::size_t open = findText(yearFile, "<R>", from);
+    FUZZ_CHECK(record.open == open && record.close == findText(yearFile, "</R>", open + 3),
+               "the walk finds each record a plain search finds");
+    from = record.close + 4;
+  }
+  const std::size_t open = findText(yearFile, "<R>", from);
+  FUZZ_CHECK(open == npos || findText(yearFile, "</R>", open + 3) == npos,
+             "the walk ends where a plain search finds no closed record");
 
   // 1971 is missing and skipped; 1972 is the fuzzed file.
   const auto result = orv::output::scanYears(boxes, units, places, 1972);

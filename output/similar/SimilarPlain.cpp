@@ -13,18 +13,19 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kValueWidth = 9;
 
-// A line without the blanks its last column was padded with.
+// A line without the blanks its last column was padded with. A line break inside a name or
+// the version text would break the lines and the columns: it is written as a blank.
 void appendLine(std::string& out, std::string_view line) {
-  out.append(line.substr(0, line.find_last_not_of(' ') + 1)).append(kLineEnd);
+  const std::size_t start = out.size();
+  out.append(line.substr(0, line.find_last_not_of(' ') + 1));
+  for (std::size_t i = start; i < out.size(); ++i) {
+    if (out[i] == '\r' || out[i] == '\n') out[i] = ' ';
+  }
+  out.append(kLineEnd);
 }
 
-// A line break inside a name would break the columns: it is written as a blank.
 std::string column(std::string_view text, std::size_t width) {
-  std::string out = F_PAD(text, width);
-  for (char& c : out) {
-    if (c == '\r' || c == '\n') c = ' ';
-  }
-  return out;
+  return F_PAD(text, width);
 }
 
 // "Year  WB (cm) TF (cm) ...": the year column, then one column per measure.

@@ -190,6 +190,23 @@ TEST_F(ScanYears, the_stop_falls_on_hit_2001_however_the_hits_spread_over_the_ye
   }
 }
 
+// Records found wherever they stand from the start of the data: the walk reads 64 bytes at a
+// time, and the last bytes, fewer than that, one by one.
+TEST_F(ScanYears, records_are_found_at_every_offset_and_up_to_the_last_byte) {
+  const std::string two = car("A") + car("B");
+  for (std::size_t pad = 0; pad < 140; ++pad) {
+    SearchResult result;
+    scanYearText(std::string(pad, '<') + two, 1990, readRanges(kAllBlank), UnitSystem::Metric,
+                 result);
+    EXPECT_EQ(result.hits, 2) << pad;
+    result = {};
+    // Without its last byte the second record is not closed.
+    scanYearText(std::string(pad, 'x') + two.substr(0, two.size() - 3), 1990, readRanges(kAllBlank),
+                 UnitSystem::Metric, result);
+    EXPECT_EQ(result.hits, 1) << pad;
+  }
+}
+
 // Odd year files of every kind the bad-input tests and the fuzzer's inputs hold, one per
 // year: threads and the sequential walk give the same REPORT.TXT.
 TEST_F(ScanYears, odd_year_files_give_the_same_result_on_threads_and_in_sequence) {
