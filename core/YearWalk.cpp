@@ -100,42 +100,39 @@ bool YearWalker::nextRecord(YearRecord& record) {
   if (at_ == npos) return false;
   // One pass over the tags from here on finds the record's "<R>", its end and the first of
   // each element; a value runs to the first closing tag of its name after its opening tag,
-  // as a lookup reads it. The tests are written out, not looped over a table, and the
-  // record is written only at the end (the compiler then keeps the walk in registers):
-  // this is the search's inner loop.
-  const std::string_view data = data_;
-  TagStarts tags(data, at_);
+  // as a lookup reads it. The tests are written out, not looped over a table: this is the
+  // search's inner loop.
+  TagStarts tags(data_, at_);
   std::size_t open = tags.next();
-  while (open != npos && !data.substr(open).starts_with(kRecordOpen)) open = tags.next();
+  while (open != npos && !data_.substr(open).starts_with(kRecordOpen)) open = tags.next();
   if (open == npos) {
     at_ = npos;
     return false;
   }
+  record.open = open;
+  record.make.reset();
+  record.model.reset();
+  record.dimensions.reset();
   std::size_t makeOpen = npos;
   std::size_t modelOpen = npos;
   std::size_t dimensionsOpen = npos;
-  std::optional<std::string_view> make, model, dimensions;
   // The next '<' is beyond the "R>" of the record's own tag.
   const std::size_t start = open + kRecordOpen.size();
   for (auto at = tags.next(); at != npos; at = tags.next()) {
-    const std::string_view rest(data.data() + at, data.size() - at);
+    const std::string_view rest(data_.data() + at, data_.size() - at);
     if (rest.size() > 1 && rest[1] == '/') {
       if (rest.starts_with(kRecordClose)) {
-        record.open = open;
         record.close = at;
-        record.text = std::string_view(data.data() + start, at - start);
-        record.make = make;
-        record.model = model;
-        record.dimensions = dimensions;
+        record.text = std::string_view(data_.data() + start, at - start);
         at_ = at + kRecordClose.size();
         return true;
       }
       if (rest.starts_with(kMakeClose)) {
-        closeElement(make, data, makeOpen, kMakeOpen.size(), at);
+        closeElement(record.make, data_, makeOpen, kMakeOpen.size(), at);
       } else if (rest.starts_with(kModelClose)) {
-        closeElement(model, data, modelOpen, kModelOpen.size(), at);
+        closeElement(record.model, data_, modelOpen, kModelOpen.size(), at);
       } else if (rest.starts_with(kDimensionsClose)) {
-        closeElement(dimensions, data, dimensionsOpen, kDimensionsOpen.size(), at);
+        closeElement(record.dimensions, data_, dimensionsOpen, kDimensionsOpen.size(), at);
       }
     } else if (makeOpen == npos && rest.starts_with(kMakeOpen)) {
       makeOpen = at;
