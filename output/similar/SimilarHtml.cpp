@@ -10,40 +10,36 @@ using namespace core;
 
 namespace {
 
-void appendCell(std::string& page, std::string_view text, int width) {
-  page += "<td width=" + std::to_string(width) + ">";
+// A cell; bold for the headers and the reference.
+void appendCell(std::string& page, std::string_view text, int width, bool bold = false) {
+  page += "<td width=" + std::to_string(width) + (bold ? "><b>" : ">");
   appendEscaped(page, text);
-  page += "</td>";
-}
-
-void appendHeaderCell(std::string& page, std::string_view text, int width) {
-  page += "<td width=" + std::to_string(width) + "><b>";
-  appendEscaped(page, text);
-  page += "</b></td>";
+  page += bold ? "</b></td>" : "</td>";
 }
 
 // The header row: the year, `middle` (written as given), then each measure with its unit.
 void appendHeaderRow(std::string& page, std::string_view middle, std::span<const Criterion> by,
                      UnitSystem units) {
   page += " <tr>";
-  appendHeaderCell(page, "Year", 50);
+  appendCell(page, "Year", 50, true);
   page += middle;
   for (const Criterion& c : by)
-    appendHeaderCell(
-        page, std::string(codeOf(c.field)) + " (" + std::string(unitOf(c.field, units)) + ")", 60);
+    appendCell(page,
+               std::string(codeOf(c.field)) + " (" + std::string(unitOf(c.field, units)) + ")", 60,
+               true);
   page += "</tr>\r\n";
 }
 
 // One row: year, make, model, distance, then the value of each chosen measure.
 void appendVehicleRow(std::string& page, const Vehicle& vehicle, std::string_view year,
-                      std::string_view distance, std::span<const Criterion> by, UnitSystem units) {
+                      std::string_view distance, const SimilarResult& result, bool bold = false) {
   page += " <tr>";
-  appendCell(page, year, 50);
-  appendCell(page, vehicle.make, 180);
-  appendCell(page, vehicle.model, 250);
-  appendCell(page, distance, 70);
-  for (const Criterion& c : by)
-    appendCell(page, shownValue(vehicle.values[c.field], c.field, units), 60);
+  appendCell(page, year, 50, bold);
+  appendCell(page, vehicle.make, 180, bold);
+  appendCell(page, vehicle.model, 250, bold);
+  appendCell(page, distance, 70, bold);
+  for (const Criterion& c : result.by)
+    appendCell(page, shownValue(vehicle.values[c.field], c.field, result.units), 60, bold);
   page += "</tr>\r\n";
 }
 
@@ -55,16 +51,16 @@ void appendMatches(std::string& page, const SimilarResult& result) {
       "match.<BR><BR>\r\n";
   page += "<table width=900 border=1 cellspacing=0>\r\n";
   std::string names;
-  appendHeaderCell(names, "Make", 180);
-  appendHeaderCell(names, "Model", 250);
-  appendHeaderCell(names, "Distance", 70);
+  appendCell(names, "Make", 180, true);
+  appendCell(names, "Model", 250, true);
+  appendCell(names, "Distance", 70, true);
   appendHeaderRow(page, names, result.by, result.units);
   const Vehicle& reference = result.reference;
   appendVehicleRow(page, reference, result.typed ? "typed" : std::to_string(reference.year),
-                   "reference", result.by, result.units);
+                   "reference", result, true);
   for (const SimilarMatch& match : result.matches)
     appendVehicleRow(page, match.vehicle, std::to_string(match.vehicle.year),
-                     distanceText(match.distance), result.by, result.units);
+                     distanceText(match.distance), result);
   page += "</table>\r\n<BR>";
   for (const std::string& line :
        {foundText(result.found), lackingText(result.lacking, result.by), cutText(result)}) {
