@@ -9,9 +9,12 @@ namespace {
 struct OptionSpec {
   std::string_view name;
   int values;
+  // The command (its first word, given before the option) under which it takes one value:
+  // a range FROM TO for the search, one typed measure for the sister vehicles.
+  std::string_view oneValueFor = {};
 };
 
-constexpr std::array<OptionSpec, 16> kOptions{{
+constexpr OptionSpec kOptions[] = {
     {"--data", 1},
     {"-o", 1},
     {"--year", 1},
@@ -20,15 +23,21 @@ constexpr std::array<OptionSpec, 16> kOptions{{
     {"--group", 1},
     {"--units", 1},
     {"--layout", 1},
+    {"--wb", 2, "similar"},
+    {"--tf", 2, "similar"},
+    {"--tr", 2, "similar"},
+    {"--ol", 1},
+    {"--ow", 1},
+    {"--oh", 1},
+    {"--cw", 1},
+    {"--by", 1},
+    {"--tolerance", 1},
     {"--format", 1},
     {"--view", 1},
-    {"--wb", 2},
-    {"--tf", 2},
-    {"--tr", 2},
     {"--help", 0},
     {"-h", 0},
     {"--version", 0},
-}};
+};
 
 const OptionSpec* findOption(std::string_view name) {
   for (const auto& spec : kOptions) {
@@ -62,13 +71,16 @@ std::optional<Arguments> parseArguments(int argc, const char* const* argv, std::
       problem = "option '" + std::string(arg) + "' is given twice";
       return std::nullopt;
     }
-    if (argc - 1 - i < spec->values) {
+    const bool one = !spec->oneValueFor.empty() && !args.words.empty() &&
+                     args.words.front() == spec->oneValueFor;
+    const int count = one ? 1 : spec->values;
+    if (argc - 1 - i < count) {
       problem = "option '" + std::string(arg) + "' needs " +
-                (spec->values == 1 ? "a value" : "two values, FROM and TO");
+                (count == 1 ? "a value" : "two values, FROM and TO");
       return std::nullopt;
     }
     auto& values = args.options[std::string(spec->name)];
-    for (int v = 0; v < spec->values; ++v) values.emplace_back(argv[++i]);
+    for (int v = 0; v < count; ++v) values.emplace_back(argv[++i]);
   }
   return args;
 }

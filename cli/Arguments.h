@@ -20,7 +20,9 @@ struct Arguments {
 };
 
 // Parses argv[1..]. An option's values are the arguments after it, taken as they are (so a
-// range may start at -1). On a usage error returns nothing and sets `problem`.
+// range may start at -1); how many may depend on the command word given before it (--wb
+// takes FROM TO after "search", one value after "similar"). On a usage error returns
+// nothing and sets `problem`.
 std::optional<Arguments> parseArguments(int argc, const char* const* argv, std::string& problem);
 
 }  // namespace orv::cli

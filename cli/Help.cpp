@@ -31,11 +31,26 @@ Commands:
   drawing --year Y --make M --model NAME [--group G] --view top|side --format svg|dxf
           [--units metric|imperial]
                                    the to-scale drawing of one model as an SVG or DXF file
+  similar (--year Y --make M --model NAME | --wb V [--tf V] [--tr V] ...)
+          [--by WB,TF,TR] [--tolerance WB=1,CW=25] [--units metric|imperial]
+          [--format html|json|text]
+                                   the sister vehicles: every vehicle whose measures each
+                                   stand within their tolerance, nearest first, and the
+                                   generations of the chosen vehicle's model
+  generations --make M --model NAME [--tolerance WB=1,OL=2] [--units metric|imperial]
+          [--format html|json|text]
+                                   the model's years grouped into generations
 
 Options:
   --data DIR   the folder of the year files and VERSION.TXT (default: the current folder)
   -o FILE      write to FILE instead of standard output (an old FILE is replaced)
   --group G    the model filter: models that begin with G
+  --wb --tf --tr --ol --ow --oh --cw V
+               a typed value (cm, kg) after similar; after search, --wb --tf --tr take FROM TO
+  --by LIST    the measures similar compares: any of A to G, OL, OW, OH, WB, TF, TR, CW
+  --tolerance LIST
+               MEASURE=VALUE items; 1 cm for lengths and 25 kg for CW by default, 0: equal
+  --format F   html (default), json (always metric) or text
   --help       this text;  --version  the program version
 
 Examples:
@@ -53,6 +68,9 @@ Examples:
   orvane-cli sheet --year 1995 --make ALDER --model "SPEY 2DR" -o spey.htm
   orvane-cli sheet --year 1995 --make ALDER --model "SPEY 2DR" --format json
   orvane-cli drawing --year 1995 --make alder --model tay --view side --format dxf -o tay.dxf
+  orvane-cli similar --year 1995 --make ALDER --model "SPEY 2DR" -o sisters.htm
+  orvane-cli similar --wb 265 --tf 150 --tr 148 --tolerance WB=2 --format json
+  orvane-cli generations --make ALDER --model "SPEY 2DR" --format text
 
 Exit status: 0 success; 1 when the data or a check gave a message (after more than 2000
 search hits the result is still written); 2 for a wrong command line.

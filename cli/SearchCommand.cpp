@@ -40,7 +40,8 @@ int runSearch(const Arguments& args, Context& ctx) {
   SharedState state;
   readVersion(state, ctx.places());
   const auto result =
-      output::scanYears(boxes, units == "cm" ? "(cm)" : "(inches)", ctx.places(), state.lastYear);
+      output::scanYears(boxes, units == "cm" ? UnitSystem::Metric : UnitSystem::Imperial,
+                        ctx.places(), lastModelYear(state.lastYear));
   // Like the window, more than 2000 hits still give the result, then the notice.
   if (const int status = ctx.writeAll(result.text); status != kSuccess) return status;
   return result.stopped ? ctx.message(output::kOverLimitMessage) : kSuccess;

@@ -14,6 +14,12 @@
 #include "cli/SheetCommands.h"
 #include "core/Text.h"
 
+namespace orv::cli {
+// similar and generations (SimilarCommand.cpp).
+int runSimilar(const Arguments& args, Context& ctx);
+int runGenerations(const Arguments& args, Context& ctx);
+}  // namespace orv::cli
+
 namespace {
 
 using namespace orv::cli;
@@ -26,7 +32,7 @@ struct CommandSpec {
   int (*run)(const Arguments&, Context&);
 };
 
-const std::array<CommandSpec, 12> kCommands{{
+const CommandSpec kCommands[] = {
     {{"report", "legend"}, {}, {}, runReport},
     {{"report", "history"}, {}, {}, runReport},
     {{"report", "model"}, {"--year", "--make", "--model"}, {"--group", "--units"}, runReport},
@@ -42,7 +48,16 @@ const std::array<CommandSpec, 12> kCommands{{
      {"--year", "--make", "--model", "--view", "--format"},
      {"--group", "--units"},
      runDrawing},
-}};
+    {{"similar"},
+     {},
+     {"--year", "--make", "--model", "--wb", "--tf", "--tr", "--ol", "--ow", "--oh", "--cw", "--by",
+      "--tolerance", "--units", "--format"},
+     runSimilar},
+    {{"generations"},
+     {"--make", "--model"},
+     {"--tolerance", "--units", "--format"},
+     runGenerations},
+};
 
 std::string joined(const std::vector<std::string>& words) {
   std::string out;

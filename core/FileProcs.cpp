@@ -1,5 +1,6 @@
 #include "core/FileProcs.h"
 
+#include <optional>
 #include <system_error>
 
 #include "core/Platform.h"
@@ -9,16 +10,19 @@ namespace orv::core {
 
 namespace fs = std::filesystem;
 
-std::string readWholeFile(const std::filesystem::path& path) {
+namespace {
+
+// What a read gives the file procedures: the content (nothing), "" or "-1".
+template <typename Content>
+std::optional<std::string_view> readAnswer(const fs::path& path, Content& content) {
   const std::string name = path.filename().string();
-  if (name.empty() || name.front() == '.') return {};  // hidden files do not count
-  std::string content;
+  if (name.empty() || name.front() == '.') return "";  // hidden files do not count
   switch (platform::readRegularFile(path, kMaxReadBytes, content)) {
     case platform::ReadResult::Read:
-      return content;
+      return std::nullopt;
     case platform::ReadResult::NoFile:
     case platform::ReadResult::NotRegular:  // folders, devices and pipes are not normal files
-      return {};
+      return "";
     case platform::ReadResult::TooLarge:
     case platform::ReadResult::Failed:
       break;
@@ -26,9 +30,25 @@ std::string readWholeFile(const std::filesystem::path& path) {
   return "-1";
 }
 
+}  // namespace
+
+std::string readWholeFile(const std::filesystem::path& path) {
+  std::string content;
+  if (const auto answer = readAnswer(path, content)) return std::string(*answer);
+  return content;
+}
+
 std::string F_READFILE(const Places& places, std::string_view name) {
   const auto path = places.currentFile(name);
   return path ? readWholeFile(*path) : std::string();
+}
+
+std::string_view F_READFILE(const Places& places, std::string_view name,
+                            platform::ReadBuffer& buffer) {
+  const auto path = places.currentFile(name);
+  if (!path) return "";
+  const auto answer = readAnswer(*path, buffer);
+  return answer ? *answer : buffer.text();
 }
 
 bool F_KILLFILE(const Places& places, std::string_view name) {

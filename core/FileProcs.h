@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/Places.h"
+#include "core/Platform.h"
 
 namespace orv::core {
 
@@ -20,6 +21,11 @@ std::string readWholeFile(const std::filesystem::path& path);
 
 // F_READFILE for a bare name in the current folder (matched without regard to case).
 std::string F_READFILE(const Places& places, std::string_view name);
+
+// F_READFILE into memory that is reused from file to file (the scans over every year file):
+// the same answers, the content as a view into `buffer`, valid until its next read.
+std::string_view F_READFILE(const Places& places, std::string_view name,
+                            platform::ReadBuffer& buffer);
 
 // F_KILLFILE: deletes the file of the current folder whose upper-cased name equals `name`
 // (trimmed). A name with a folder part, or not in upper case, never matches. True unless

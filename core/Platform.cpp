@@ -18,20 +18,23 @@ std::error_code lastError() {
 
 // Asks for huge pages under a large buffer before its first touch: on a virtual machine a
 // 300 MB year file otherwise spends most of its load in faults of small pages.
-void preferHugePages(std::string& buffer) {
+void preferHugePages(const char* data, std::size_t capacity) {
 #ifdef MADV_HUGEPAGE
   const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-  const auto start = reinterpret_cast<std::uintptr_t>(buffer.data());
+  const auto start = reinterpret_cast<std::uintptr_t>(data);
   const std::uintptr_t begin = (start + page - 1) / page * page;
-  const std::uintptr_t end = (start + buffer.capacity()) / page * page;
+  const std::uintptr_t end = (start + capacity) / page * page;
   if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
 #endif
 }
 constexpr std::uintmax_t kHugePageWorth = std::uintmax_t{8} << 20;
-}  // namespace
 
-ReadResult readRegularFile(const fs::path& path, std::uintmax_t maxBytes, std::string& content) {
-  content.clear();
+// Opens and checks the file, then reads it into the memory `storage(size)` gives; returns
+// the result and sets `got` to the bytes read (fewer when the file shrank meanwhile).
+template <typename Storage>
+ReadResult readInto(const fs::path& path, std::uintmax_t maxBytes, Storage storage,
+                    std::size_t& got) {
+  got = 0;
   // O_NONBLOCK: a FIFO placed under a data file's name must not hang the program.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0)
@@ -46,27 +49,57 @@ ReadResult readRegularFile(const fs::path& path, std::uintmax_t maxBytes, std::s
     result = ReadResult::TooLarge;
   } else {
     const auto size = static_cast<std::size_t>(st.st_size);
-    content.reserve(size);
-    if (size >= kHugePageWorth) preferHugePages(content);
-    content.resize(size);
-    std::size_t got = 0;
-    while (got < content.size()) {
-      const ssize_t n = ::read(fd, content.data() + got, content.size() - got);
+    char* const data = storage(size);
+    while (got < size) {
+      const ssize_t n = ::read(fd, data + got, size - got);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) {
         result = ReadResult::Failed;
         break;
       }
-      if (n == 0) {  // the file shrank while being read
-        content.resize(got);
-        break;
-      }
+      if (n == 0) break;  // the file shrank while being read
       got += static_cast<std::size_t>(n);
     }
   }
   ::close(fd);
-  if (result != ReadResult::Read) content.clear();
+  if (result != ReadResult::Read) got = 0;
   return result;
+}
+}  // namespace
+
+ReadResult readRegularFile(const fs::path& path, std::uintmax_t maxBytes, std::string& content) {
+  content.clear();
+  std::size_t got = 0;
+  const ReadResult result = readInto(
+      path, maxBytes,
+      [&](std::size_t size) {
+        content.reserve(size);
+        if (size >= kHugePageWorth) preferHugePages(content.data(), content.capacity());
+        content.resize(size);
+        return content.data();
+      },
+      got);
+  content.resize(got);
+  return result;
+}
+
+ReadResult readRegularFile(const fs::path& path, std::uintmax_t maxBytes, ReadBuffer& buffer) {
+  buffer.size_ = 0;
+  return readInto(
+      path, maxBytes,
+      [&](std::size_t size) {
+        if (size > buffer.capacity_) {
+          buffer.data_.reset();  // the old bytes are not needed: never hold both
+          // An eighth more, so that files of about the same size (the year files) fit in
+          // the memory of the first one; default-initialised: the bytes are not zero-filled.
+          const std::size_t capacity = size + size / 8;
+          buffer.data_.reset(new char[capacity]);
+          buffer.capacity_ = capacity;
+          if (capacity >= kHugePageWorth) preferHugePages(buffer.data_.get(), capacity);
+        }
+        return buffer.data_.get();
+      },
+      buffer.size_);
 }
 
 FileHandle createNewFile(const fs::path& path, unsigned mode, std::error_code& error) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -20,6 +21,24 @@ enum class ReadResult { Read, NoFile, NotRegular, TooLarge, Failed };
 // devices and pipes; TooLarge beyond `maxBytes`. A file that shrinks while it is read gives
 // what was there.
 ReadResult readRegularFile(const fs::path& path, std::uintmax_t maxBytes, std::string& content);
+
+// Memory that files are read into one after another: kept from read to read and never
+// zero-filled, so a scan over many files pays for their bytes only (a std::string would
+// fill each file's size with zeros first, and fault in fresh pages for every file).
+class ReadBuffer {
+ public:
+  // The bytes of the last read; valid until the next read into this buffer.
+  std::string_view text() const { return {data_.get(), size_}; }
+
+ private:
+  friend ReadResult readRegularFile(const fs::path&, std::uintmax_t, ReadBuffer&);
+  std::unique_ptr<char[]> data_;
+  std::size_t capacity_ = 0;
+  std::size_t size_ = 0;
+};
+
+// The same read into `buffer`, which grows to the largest file read so far.
+ReadResult readRegularFile(const fs::path& path, std::uintmax_t maxBytes, ReadBuffer& buffer);
 
 // An open file written by TextWriter; kNoFile when none is open.
 using FileHandle = int;

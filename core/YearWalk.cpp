@@ -1,5 +1,12 @@
 #include "core/YearWalk.h"
 
+#include <bit>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "core/Text.h"
 
 namespace orv::core {
@@ -22,6 +29,64 @@ void closeElement(std::optional<std::string_view>& element, std::string_view dat
   const std::size_t value = open + openTagSize;
   element = std::string_view(data.data() + value, close - value);
 }
+
+// The positions of '<' in the data from `from` on, in order: every tag begins with one.
+// The walk of a record asks for the next one about ten times; tags stand a few bytes
+// apart, so a memchr per tag costs more in its set-up than in its search. With SSE2,
+// 64 bytes are compared at once (a record spans one or two such blocks, so the loop over
+// blocks rarely turns) and the marks are handed out bit by bit; elsewhere memchr finds each.
+class TagStarts {
+ public:
+  TagStarts(std::string_view data, std::size_t from) : data_(data), block_(from) { load(); }
+
+  // The next '<', or npos once there is none.
+  std::size_t next() {
+#if defined(__SSE2__)
+    while (marks_ == 0) {
+      if (block_ >= data_.size()) return npos;
+      block_ += kBlock;
+      load();
+    }
+    const auto bit = static_cast<std::size_t>(std::countr_zero(marks_));
+    marks_ &= marks_ - 1;
+    return block_ + bit;
+#else
+    const std::size_t at = findChar(data_, '<', block_);
+    block_ = at == npos ? data_.size() : at + 1;
+    return at;
+#endif
+  }
+
+ private:
+  static constexpr std::size_t kBlock = 64;
+
+  // The marks of the block at `block_`: one bit per '<', bit 0 for the first byte. The
+  // last bytes of the data, fewer than a block, are read one by one, never beyond the end.
+  void load() {
+#if defined(__SSE2__)
+    marks_ = 0;
+    if (block_ >= data_.size()) return;
+    const char* const p = data_.data() + block_;
+    const std::size_t left = data_.size() - block_;
+    if (left >= kBlock) {
+      const __m128i angle = _mm_set1_epi8('<');
+      for (int i = 0; i < 4; ++i) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+        const auto mask =
+            static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, angle)));
+        marks_ |= std::uint64_t{mask} << (16 * i);
+      }
+    } else {
+      for (std::size_t i = 0; i < left; ++i) marks_ |= std::uint64_t{p[i] == '<'} << i;
+    }
+#endif
+  }
+
+  std::string_view data_;
+  std::size_t block_;  // SSE2: the first byte of the block; else where the next search begins
+  std::uint64_t marks_ = 0;
+};
+
 }  // namespace
 
 std::size_t YearWalker::moveTo(std::string_view tag) {
@@ -32,20 +97,28 @@ std::size_t YearWalker::moveTo(std::string_view tag) {
 }
 
 bool YearWalker::nextRecord(YearRecord& record) {
-  const std::size_t open = moveTo(kRecordOpen);
-  if (open == npos) return false;
+  if (at_ == npos) return false;
+  // One pass over the tags from here on finds the record's "<R>", its end and the first of
+  // each element; a value runs to the first closing tag of its name after its opening tag,
+  // as a lookup reads it. The tests are written out, not looped over a table: this is the
+  // search's inner loop.
+  TagStarts tags(data_, at_);
+  std::size_t open = tags.next();
+  while (open != npos && !data_.substr(open).starts_with(kRecordOpen)) open = tags.next();
+  if (open == npos) {
+    at_ = npos;
+    return false;
+  }
   record.open = open;
   record.make.reset();
   record.model.reset();
   record.dimensions.reset();
-  // One pass over the record's tags finds its end and the first of each element; a value
-  // runs to the first closing tag of its name after its opening tag, as a lookup reads it.
-  // The tests are written out, not looped over a table: this is the search's inner loop.
   std::size_t makeOpen = npos;
   std::size_t modelOpen = npos;
   std::size_t dimensionsOpen = npos;
-  const std::size_t start = at_;
-  for (auto at = findChar(data_, '<', start); at != npos; at = findChar(data_, '<', at + 1)) {
+  // The next '<' is beyond the "R>" of the record's own tag.
+  const std::size_t start = open + kRecordOpen.size();
+  for (auto at = tags.next(); at != npos; at = tags.next()) {
     const std::string_view rest(data_.data() + at, data_.size() - at);
     if (rest.size() > 1 && rest[1] == '/') {
       if (rest.starts_with(kRecordClose)) {

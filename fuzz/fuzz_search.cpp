@@ -9,6 +9,7 @@
 
 #include "FuzzCheck.h"
 #include "core/Places.h"
+#include "core/Text.h"
 #include "core/YearWalk.h"
 #include "output/search/SearchScan.h"
 
@@ -78,7 +79,7 @@ void checkResult(const orv::output::SearchResult& result, std::size_t records) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   orv::fuzz::FuzzInput in(bytes, size);
-  const std::string_view caption = (in.byte() & 1) ? "(inches)" : "(cm)";
+  const UnitSystem units = (in.byte() & 1) ? UnitSystem::Imperial : UnitSystem::Metric;
   orv::output::RangeTexts boxes;
   for (auto& box : boxes) box = in.part();
   const std::string_view yearFile = in.rest();
@@ -89,14 +90,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     out.write(yearFile.data(), static_cast<std::streamsize>(yearFile.size()));
     FUZZ_CHECK(out.good(), "the year file is written");
   }
+  // The walk finds what a plain search finds: the first "<R>" from where the last record
+  // ended, then the first "</R>" after it (the walker reads 64 bytes at a time).
   std::size_t records = 0;
   YearWalker walk(yearFile);
-  for (YearRecord record; walk.nextRecord(record);) ++records;
+  std::size_t from = 0;
+  for (YearRecord record; walk.nextRecord(record); ++records) {
+    const std::size_t open = findText(yearFile, "<R>", from);
+    FUZZ_CHECK(record.open == open && record.close == findText(yearFile, "</R>", open + 3),
+               "the walk finds each record a plain search finds");
+    from = record.close + 4;
+  }
+  const std::size_t open = findText(yearFile, "<R>", from);
+  FUZZ_CHECK(open == npos || findText(yearFile, "</R>", open + 3) == npos,
+             "the walk ends where a plain search finds no closed record");
 
   // 1971 is missing and skipped; 1972 is the fuzzed file.
-  checkResult(orv::output::scanYears(boxes, caption, places, "1972"), records);
+  const auto result = orv::output::scanYears(boxes, units, places, 1972);
+  checkResult(result, records);
+  FUZZ_CHECK(orv::output::scanYears(boxes, units, places, 1972, 1).text == result.text,
+             "the sequential walk gives the same result as the threads");
   // With every box blank each record is a hit, up to the limit.
-  const auto all = orv::output::scanYears({}, caption, places, "1972");
+  const auto all = orv::output::scanYears({}, units, places, 1972);
   checkResult(all, records);
   FUZZ_CHECK(
       all.hits == static_cast<int>(std::min<std::size_t>(records, orv::output::kMaxHits + 1)),

@@ -1,4 +1,5 @@
-// Throughput of the search scan over a large generated data set, beside a plain memchr pass
+// Throughput of the search scan and the sister-vehicle scan (sequential and on every core)
+// over a large generated data set, beside a plain memchr pass
 // that only counts records and beside `grep -c '<R>'` over the same files. The files are
 // generated once (deterministically) and then sit in the page cache, so the figures measure
 // the scan, not the disk.
@@ -15,7 +16,9 @@
 
 #include "core/FileProcs.h"
 #include "core/Places.h"
+#include "core/SharedState.h"
 #include "output/search/SearchScan.h"
+#include "output/similar/SimilarVehicles.h"
 
 using namespace orv::core;
 using namespace orv::output;
@@ -96,12 +99,12 @@ void generateOnce() {
   if (!fs::exists(gDataFolder / kStamp)) {
     std::fprintf(stderr, "generating %d year files in %s ...\n", kLastYear - 1970,
                  gDataFolder.c_str());
-    for (int year = orv::output::kFirstYear; year <= kLastYear; ++year) {
+    for (int year = orv::core::kFirstModelYear; year <= kLastYear; ++year) {
       std::ofstream(gDataFolder / yearName(year), std::ios::binary) << yearFile(year);
     }
     std::ofstream(gDataFolder / kStamp) << "done\n";
   }
-  for (int year = orv::output::kFirstYear; year <= kLastYear; ++year)
+  for (int year = orv::core::kFirstModelYear; year <= kLastYear; ++year)
     gTotalBytes += fs::file_size(gDataFolder / yearName(year));
 }
 
@@ -116,7 +119,7 @@ double megabytes(std::uintmax_t bytes) {
 // `grep -c '<R>'` over the same files, timed around std::system; the best of three runs.
 void timeGrep() {
   std::string command = "cd '" + gDataFolder.string() + "' && LC_ALL=C grep -c '<R>'";
-  for (int year = orv::output::kFirstYear; year <= kLastYear; ++year)
+  for (int year = orv::core::kFirstModelYear; year <= kLastYear; ++year)
     command += " " + yearName(year);
   // Not /dev/null: GNU grep stops at the first match when its output is discarded.
   command += " > grep-counts.txt";
@@ -136,27 +139,34 @@ void BM_ScanNarrowRanges(benchmark::State& state) {
   const auto p = places();
   int hits = 0;
   for (auto _ : state) {
-    const auto r = orv::output::scanYears({"250", "252", "150", "151", "150", "152"}, "(cm)", p,
-                                          std::to_string(kLastYear));
+    const auto r =
+        orv::output::scanYears({"250", "252", "150", "151", "150", "152"}, UnitSystem::Metric, p,
+                               kLastYear, static_cast<int>(state.range(0)));
     hits = r.hits;
     benchmark::DoNotOptimize(r.text.data());
   }
   state.counters["hits"] = hits;
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * gTotalBytes));
 }
-BENCHMARK(BM_ScanNarrowRanges)->Unit(benchmark::kMillisecond);
+// Argument: the threads (0: one per core, 1: the sequential walk). Timed by the clock: the
+// scanning threads' time is not the calling thread's.
+BENCHMARK(BM_ScanNarrowRanges)
+    ->Arg(1)
+    ->Arg(kEveryCore)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The same ranges in inches: every value goes through the division.
 void BM_ScanNarrowRangesInches(benchmark::State& state) {
   const auto p = places();
   for (auto _ : state) {
-    const auto r = orv::output::scanYears({"98.4", "99.2", "59", "59.5", "59", "59.8"}, "(inches)",
-                                          p, std::to_string(kLastYear));
+    const auto r = orv::output::scanYears({"98.4", "99.2", "59", "59.5", "59", "59.8"},
+                                          UnitSystem::Imperial, p, kLastYear);
     benchmark::DoNotOptimize(r.text.data());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * gTotalBytes));
 }
-BENCHMARK(BM_ScanNarrowRangesInches)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanNarrowRangesInches)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // (b) All boxes blank: every record is a hit, so the scan stops at the 2001st.
 void BM_ScanAllBlankStops(benchmark::State& state) {
@@ -164,13 +174,31 @@ void BM_ScanAllBlankStops(benchmark::State& state) {
   bool stopped = false;
   for (auto _ : state) {
     const auto r =
-        orv::output::scanYears({"", "", "", "", "", ""}, "(cm)", p, std::to_string(kLastYear));
+        orv::output::scanYears({"", "", "", "", "", ""}, UnitSystem::Metric, p, kLastYear);
     stopped = r.stopped;
     benchmark::DoNotOptimize(r.text.data());
   }
   state.counters["stopped"] = stopped;
 }
-BENCHMARK(BM_ScanAllBlankStops)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanAllBlankStops)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The sister vehicles of typed values: every record's WB, TF and TR read as values.
+void BM_SimilarTyped(benchmark::State& state) {
+  const auto p = places();
+  SimilarRequest request;
+  request.typed[WB] = 265;
+  request.typed[TF] = 150;
+  request.typed[TR] = 148;
+  long long found = 0;
+  for (auto _ : state) {
+    const auto r = findSimilar(request, p, kLastYear, static_cast<int>(state.range(0)));
+    found = r.found;
+    benchmark::DoNotOptimize(r.matches.data());
+  }
+  state.counters["found"] = static_cast<double>(found);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * gTotalBytes));
+}
+BENCHMARK(BM_SimilarTyped)->Arg(1)->Arg(kEveryCore)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // (c) The floor: read every file whole the same way and count "<R>" with memchr.
 void BM_ReadAndCountRecords(benchmark::State& state) {
@@ -178,7 +206,7 @@ void BM_ReadAndCountRecords(benchmark::State& state) {
   std::size_t records = 0;
   for (auto _ : state) {
     records = 0;
-    for (int year = orv::output::kFirstYear; year <= kLastYear; ++year) {
+    for (int year = orv::core::kFirstModelYear; year <= kLastYear; ++year) {
       const std::string text = orv::core::F_READFILE(p, yearName(year));
       const char* at = text.data();
       const char* const end = text.data() + text.size();
@@ -200,7 +228,7 @@ BENCHMARK(BM_ReadAndCountRecords)->Unit(benchmark::kMillisecond);
 void BM_ReadOnly(benchmark::State& state) {
   const auto p = places();
   for (auto _ : state) {
-    for (int year = orv::output::kFirstYear; year <= kLastYear; ++year) {
+    for (int year = orv::core::kFirstModelYear; year <= kLastYear; ++year) {
       const std::string text = orv::core::F_READFILE(p, yearName(year));
       benchmark::DoNotOptimize(text.data());
     }

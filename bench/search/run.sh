@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs the search benchmark (which generates its data once and times grep -c '<R>' over the
 # same files), then times whole processes over the same files: orvane-cli search, start to
-# exit, beside grep -c '<R>'. Usage: bench/search/run.sh build-dir [benchmark options]
+# exit, on every core and held to one core, beside grep -c '<R>' and a bare read of the
+# files (cat). Usage: bench/search/run.sh build-dir [benchmark options]
 set -eu
 build=${1:-build}
 shift || true
@@ -14,17 +15,31 @@ cli=$(cd "$build/bin" && pwd)/orvane-cli
 # Output goes to files: GNU grep stops at its first match when it writes to /dev/null.
 narrow="'$cli' --data '$data' search --wb 250 252 --tf 150 151 --tr 150 152 >'$data/cli-narrow.txt'"
 inches="'$cli' --data '$data' search --wb 98.4 99.2 --tf 59 59.5 --units in >'$data/cli-inches.txt'"
+# The scan's threads all on the first core: what the search costs without the second.
+onecore="taskset -c 0 $narrow"
 grep="cd '$data' && LC_ALL=C grep -c '<R>' SP*.TXT >'$data/grep-counts.txt'"
+read="cd '$data' && cat SP*.TXT >/dev/null"
+names="narrow inches grep read"
+command -v taskset >/dev/null 2>&1 && names="narrow onecore inches grep read"
 echo "whole processes over $(du -sh --apparent-size "$data" | cut -f1) of year files (page cache):"
 if command -v hyperfine >/dev/null 2>&1; then
-  hyperfine --warmup 1 --runs 5 -n 'orvane-cli search (cm)' "$narrow" \
-    -n 'orvane-cli search (inches)' "$inches" -n "grep -c '<R>'" "$grep"
+  set --
+  for name in $names; do
+    eval "command=\$$name"
+    set -- "$@" -n "$name" "$command"
+  done
+  hyperfine --warmup 1 --runs 10 "$@"
 else
-  for name in narrow inches grep; do
+  for name in $names; do
     eval "command=\$$name"
     sh -c "$command"  # warms the page cache
-    start=$(date +%s%N)
-    for run in 1 2 3; do sh -c "$command"; done
-    echo "$name: $(( ($(date +%s%N) - start) / 3000000 )) ms a run (mean of 3)"
+    best=
+    for run in 1 2 3 4 5; do
+      start=$(date +%s%N)
+      sh -c "$command"
+      took=$((($(date +%s%N) - start) / 1000000))
+      [ -z "$best" ] || [ "$took" -lt "$best" ] && best=$took
+    done
+    echo "$name: $best ms (best of 5)"
   done
 fi

@@ -6,7 +6,9 @@
 #include "core/FileProcs.h"
 #include "core/Numbers.h"
 #include "core/Pad.h"
+#include "core/SharedState.h"
 #include "core/Text.h"
+#include "core/VehicleRecord.h"
 #include "core/YearWalk.h"
 
 namespace orv::output {
@@ -17,6 +19,10 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr double kCmPerInch = 2.54;
+// The fields the three ranges test, in range order.
+constexpr std::array<Field, 3> kRangeFields{WB, TF, TR};
+// Year file names have four digits.
+constexpr int kLastYearFile = 9999;
 
 bool inRange(const Range& r, double v) {
   return !r.active || (r.from <= v && v <= r.to);
@@ -31,11 +37,11 @@ std::string nameColumn(std::string_view name, std::size_t width) {
   return column;
 }
 
-void appendHitLine(std::string& out, std::string_view year, const YearRecord& record,
+void appendHitLine(std::string& out, std::string_view year, const VehicleRecord& vehicle,
                    const std::array<double, 3>& values) {
   out.append(year).append(" ");
-  out.append(nameColumn(valueOr(record.make, "-1"), 30)).append(" ");
-  out.append(nameColumn(valueOr(record.model, "-1"), 40)).append("  ");
+  out.append(nameColumn(valueOr(vehicle.make(), "-1"), 30)).append(" ");
+  out.append(nameColumn(valueOr(vehicle.model(), "-1"), 40)).append("  ");
   out.append(F_PAD(formatOneDecimal(values[0]), 5)).append("  ");
   out.append(F_PAD(formatOneDecimal(values[1]), 5)).append("  ");
   // Every hit line ends in one blank before CR LF.
@@ -72,47 +78,59 @@ std::string countLine(int hits) {
 }
 
 bool scanYearText(std::string_view yearText, int year, const std::array<Range, 3>& ranges,
-                  double divisor, SearchResult& result) {
+                  UnitSystem units, SearchResult& result) {
+  const bool inches = units == UnitSystem::Imperial;
   const std::string yearDigits = std::to_string(year);
   // A record that is never closed ends the walk and so the scan of this file; the caller
   // goes on with the next year.
   YearWalker records(yearText);
   YearRecord record;
   while (records.nextRecord(record)) {
-    // Unlike the grid, the search reads a missing dimension string as empty: WB, TF and TR
-    // then read 0.
-    const std::string_view dims = valueOr(record.dimensions, "");
-    const std::array<double, 3> values{numericReading(fieldText(dims, WB)) / divisor,
-                                       numericReading(fieldText(dims, TF)) / divisor,
-                                       numericReading(fieldText(dims, TR)) / divisor};
-    if (inRange(ranges[0], values[0]) && inRange(ranges[1], values[1]) &&
-        inRange(ranges[2], values[2])) {
-      appendHitLine(result.text, yearDigits, record, values);
-      ++result.hits;
-      if (result.hits > kMaxHits) {
-        result.stopped = true;
-        return false;
-      }
+    // A missing, "-1" or short dimension string leaves the fields blank or cut short: WB,
+    // TF and TR then read 0. A value is read only while the ones before it are in range.
+    const VehicleRecord vehicle = VehicleRecord::fromYearRecord(record, year);
+    std::array<double, 3> values{};
+    bool hit = true;
+    for (std::size_t i = 0; hit && i < values.size(); ++i) {
+      // Centimetres are taken as read: no division by 1 on the inner loop.
+      const double stored = numericReading(vehicle.stored(kRangeFields[i]));
+      values[i] = inches ? stored / kCmPerInch : stored;
+      hit = inRange(ranges[i], values[i]);
+    }
+    if (!hit) continue;
+    appendHitLine(result.text, yearDigits, vehicle, values);
+    ++result.hits;
+    if (result.hits > kMaxHits) {
+      result.stopped = true;
+      return false;
     }
   }
   return true;
 }
 
-SearchResult scanYears(const RangeTexts& boxes, std::string_view unitCaption, const Places& places,
-                       std::string_view lastYear) {
+SearchResult scanYears(const RangeTexts& boxes, UnitSystem units, const Places& places,
+                       int lastYear, int threads) {
   const auto ranges = readRanges(boxes);
-  // Anything but exactly "(cm)" means the ranges are in inches.
-  const double divisor = unitCaption == "(cm)" ? 1.0 : kCmPerInch;
-  // Year numbers are written with four digits; nothing beyond 9999 is a year file name.
-  const int last = static_cast<int>(std::min(numericReading(lastYear), 9999.0));
-
   SearchResult result;
   result.text = headerLine();
-  for (int year = kFirstYear; year <= last; ++year) {
-    const std::string text = F_READFILE(places, "SP" + std::to_string(year) + ".TXT");
-    if (text == "-1") continue;  // unreadable: no records, like a missing file
-    if (!scanYearText(text, year, ranges, divisor, result)) break;
-  }
+  // Each year is scanned on its own; its hit lines join the result in year order, as many
+  // as the limit leaves room for. Hit lines hold no line break of their own.
+  scanYearFiles<SearchResult>(
+      places, kFirstModelYear, std::min(lastYear, kLastYearFile), threads,
+      [&](int year, std::string_view text) {
+        SearchResult hits;
+        if (text != "-1") scanYearText(text, year, ranges, units, hits);  // unreadable: none
+        return hits;
+      },
+      [&](int, SearchResult&& hits) {
+        const int taken = std::min(hits.hits, kMaxHits + 1 - result.hits);
+        std::size_t end = 0;
+        for (int line = 0; line < taken; ++line) end = hits.text.find('\n', end) + 1;
+        result.text.append(hits.text, 0, end);
+        result.hits += taken;
+        result.stopped = result.hits > kMaxHits;
+        return !result.stopped;
+      });
   result.text += kLineEnd;
   result.text += countLine(result.hits);
   return result;

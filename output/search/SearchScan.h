@@ -1,5 +1,5 @@
 // The search over every year file: a pure function from the six range texts, the unit
-// caption and the places to the whole text of REPORT.TXT. It touches no window and writes
+// system and the places to the whole text of REPORT.TXT. It touches no window and writes
 // nothing; the search window shows the frame around it and writes the file.
 #pragma once
 
@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/Format.h"
 #include "core/Places.h"
+#include "output/search/YearScan.h"
 
 namespace orv::output {
 
@@ -16,9 +18,6 @@ using RangeTexts = std::array<std::string_view, 6>;
 
 // More hits than this stop the scan (at the first hit beyond it).
 inline constexpr int kMaxHits = 2000;
-
-// The first model year searched.
-inline constexpr int kFirstYear = 1971;
 
 struct SearchResult {
   std::string text;      // the whole result file: header, hit lines, empty line, count line
@@ -36,16 +35,17 @@ struct Range {
 // The three ranges (WB, front track, rear track) read from the six box texts.
 std::array<Range, 3> readRanges(const RangeTexts& boxes);
 
-// Scans "SP<year>.TXT" of the current folder for every year from 1971 to `lastYear` (its
-// numeric reading) and builds the result text. Stored centimetres are divided by 2.54 unless
-// `unitCaption` is exactly "(cm)". Missing and unreadable year files are skipped.
-SearchResult scanYears(const RangeTexts& boxes, std::string_view unitCaption,
-                       const core::Places& places, std::string_view lastYear);
+// Scans "SP<year>.TXT" of the current folder for every year from core::kFirstModelYear to
+// `lastYear` (never beyond 9999) and builds the result text. The ranges are in centimetres,
+// or in inches (stored centimetres divided by 2.54). Missing and unreadable year files are
+// skipped. The files are read on `threads` threads (kEveryCore: one per core; 1: one after
+// another), the result is the same whatever their number.
+SearchResult scanYears(const RangeTexts& boxes, core::UnitSystem units, const core::Places& places,
+                       int lastYear, int threads = kEveryCore);
 
 // The scan of one year's text, appending hit lines to `result`; false once it stopped.
-// `divisor` is 1 for centimetres, 2.54 for inches.
 bool scanYearText(std::string_view yearText, int year, const std::array<Range, 3>& ranges,
-                  double divisor, SearchResult& result);
+                  core::UnitSystem units, SearchResult& result);
 
 // The first line of the result text, CR LF included.
 std::string headerLine();

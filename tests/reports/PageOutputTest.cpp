@@ -1,6 +1,6 @@
 // Writing the page file into a refused folder or over a page that can not be removed. The
 // other refusals are FileProcs' (core tests) and, with the full messages, the bad-input test's;
-// replacement, links and failed writes are NewFile's (core tests); the year report streamed
+// replacement, links and failed writes are TextWriter's (core tests); the year report streamed
 // through PageOutput is the main window's report button test.
 #include <gtest/gtest.h>
 

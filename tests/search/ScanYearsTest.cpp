@@ -1,6 +1,8 @@
 // The scan over the year files, against real files in a temporary current folder.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <vector>
 
 #include "SearchFolder.h"
@@ -29,9 +31,15 @@ Lines hitsOf(const std::string& text) {
 
 class ScanYears : public SearchFolder {
  protected:
-  SearchResult scan(const RangeTexts& boxes, std::string_view unit = "(cm)",
-                    std::string_view lastYear = "2000") {
-    return scanYears(boxes, unit, *places_, lastYear);
+  // The scan on every core; the sequential walk must give the same bytes.
+  // The scan on every core; the sequential walk and more threads than cores (their results
+  // wait in turn) must give the same bytes.
+  SearchResult scan(const RangeTexts& boxes, UnitSystem units = UnitSystem::Metric,
+                    int lastYear = 2000) {
+    auto result = scanYears(boxes, units, *places_, lastYear);
+    for (const int threads : {1, 3})
+      EXPECT_EQ(scanYears(boxes, units, *places_, lastYear, threads).text, result.text) << threads;
+    return result;
   }
 };
 
@@ -68,17 +76,18 @@ TEST_F(ScanYears, hit_lines_have_fixed_columns_in_year_and_file_order) {
 
 TEST_F(ScanYears, ranges_are_inclusive_and_tested_on_the_unrounded_value) {
   writeFile("SP1995.TXT", car("ALDER"));  // WB 265, TF 150, TR 148 cm (104.33, 59.06, 58.27 in)
-  const std::tuple<RangeTexts, const char*, int> cases[] = {
-      {{" 265", "265 ", "", "", "", ""}, "(cm)", 1},  // both ends belong to the range
-      {{"270", "260", "", "", "", ""}, "(cm)", 0},    // reversed: nothing matches
-      {{"260", "270", "145", "155", "148", "148"}, "(cm)", 1},
-      {{"260", "270", "145", "155", "149", "150"}, "(cm)", 0},
-      {{"", "", "151", "160", "", ""}, "(cm)", 0},
-      {{"104.3", "104.3", "", "", "", ""}, "(inches)", 0},  // 104.33 is not 104.3
-      {{"104.3", "104.4", "", "", "", ""}, "(CM)", 1},      // only exactly "(cm)" is metric
+  constexpr auto kCm = UnitSystem::Metric;
+  const std::tuple<RangeTexts, UnitSystem, int> cases[] = {
+      {{" 265", "265 ", "", "", "", ""}, kCm, 1},  // both ends belong to the range
+      {{"270", "260", "", "", "", ""}, kCm, 0},    // reversed: nothing matches
+      {{"260", "270", "145", "155", "148", "148"}, kCm, 1},
+      {{"260", "270", "145", "155", "149", "150"}, kCm, 0},
+      {{"", "", "151", "160", "", ""}, kCm, 0},
+      {{"104.3", "104.3", "", "", "", ""}, UnitSystem::Imperial, 0},  // 104.33 is not 104.3
+      {{"104.3", "104.4", "", "", "", ""}, UnitSystem::Imperial, 1},
   };
-  for (const auto& [boxes, unit, hits] : cases)
-    EXPECT_EQ(scan(boxes, unit).hits, hits) << boxes[0] << unit;
+  for (const auto& [boxes, units, hits] : cases)
+    EXPECT_EQ(scan(boxes, units).hits, hits) << boxes[0];
 }
 
 TEST_F(ScanYears, values_in_both_units_with_unavailable_fields_and_missing_dimensions) {
@@ -89,7 +98,7 @@ TEST_F(ScanYears, values_in_both_units_with_unavailable_fields_and_missing_dimen
   EXPECT_EQ(hitsOf(scan(kAllBlank).text),
             (Lines{"1995 ALDER|265.0  -1.0   0.0   ", "1995 BRISK|" + kZeros,
                    "1995 CORVO|" + kZeros, "1995 DOVER|0.0    99.0   1.0   "}));
-  EXPECT_EQ(hitsOf(scan(kAllBlank, "(inches)").text),
+  EXPECT_EQ(hitsOf(scan(kAllBlank, UnitSystem::Imperial).text),
             (Lines{"1995 ALDER|104.3  -0.4   0.0   ", "1995 BRISK|" + kZeros,
                    "1995 CORVO|" + kZeros, "1995 DOVER|0.0    39.0   0.4   "}));
   // Records without usable dimensions read 0 and meet only ranges holding 0.
@@ -105,7 +114,7 @@ TEST_F(ScanYears, exactly_2000_hits_run_through_and_the_2001st_stops_the_scan) {
   writeFile("SP1992.TXT", car("STOP") + car("BEYOND"));  // stops inside this file
   writeFile("SP1993.TXT", car("LATER"));
   const std::string alder = "1990 ALDER" + blanks(25) + " SEDAN" + blanks(35) + "  " + k265;
-  auto r = scan(kAllBlank, "(cm)", "1991");
+  auto r = scan(kAllBlank, UnitSystem::Metric, 1991);
   EXPECT_FALSE(r.stopped);
   EXPECT_EQ(r.text.substr(0, kHeader.size() + 100), kHeader + alder + "\r\n");
   EXPECT_EQ(r.text.size(), kHeader.size() + 2000 * 100 + 21);
@@ -124,10 +133,11 @@ TEST_F(ScanYears, year_files_found_from_1971_to_last_year_in_any_letter_case) {
     writeFile(name, car(std::string(name).substr(2, 4)));
   // The years between are missing: skipped without notice.
   EXPECT_EQ(
-      hitsOf(scan(kAllBlank, "(cm)", "2000").text),
+      hitsOf(scan(kAllBlank, UnitSystem::Metric, 2000).text),
       (Lines{"1971 1971|" + k265, "1985 1985|" + k265, "1990 1990|" + k265, "2000 2000|" + k265}));
-  for (const char* last : {"", "abc"})
-    EXPECT_EQ(scan(kAllBlank, "(cm)", last).text, kHeader + "\r\n0    Models found\r\n") << last;
+  for (const int last : {0, 1970, -5})
+    EXPECT_EQ(scan(kAllBlank, UnitSystem::Metric, last).text, kHeader + "\r\n0    Models found\r\n")
+        << last;
 }
 
 TEST_F(ScanYears, records_are_delimited_safely_in_odd_and_broken_files) {
@@ -152,6 +162,78 @@ TEST_F(ScanYears, records_are_delimited_safely_in_odd_and_broken_files) {
             (Lines{"1990 FIRST|" + kZeros, "1990 OPEN|" + kZeros, "1990 ORDER|222.0  160.0  161.0 ",
                    "1992 -1|" + kZeros, "1993 \xC4MAKE|" + k265}));
   EXPECT_NE(text.find("\xC4MAKE" + blanks(25) + " MOD\xE9LE "), std::string::npos);
+}
+
+// The stop at hit 2001 wherever the years' hits fall: inside one year, at a year's last
+// record, or in a year after several without any.
+TEST_F(ScanYears, the_stop_falls_on_hit_2001_however_the_hits_spread_over_the_years) {
+  const std::vector<int> cases[] = {{2005}, {1999, 2}, {2000, 0, 0, 1, 7}, {700, 700, 601}};
+  for (const auto& perYear : cases) {
+    for (const auto& entry : fs::directory_iterator(root_)) fs::remove(entry.path());
+    for (std::size_t y = 0; y < perYear.size(); ++y) {
+      std::string text;
+      for (int i = 0; i < perYear[y]; ++i) text += car("Y" + std::to_string(y), std::to_string(i));
+      writeFile("SP" + std::to_string(1971 + y) + ".TXT", text);
+    }
+    const auto r = scan(kAllBlank);
+    EXPECT_TRUE(r.stopped);
+    ASSERT_EQ(r.hits, 2001);
+    // The last hit line is the 2001st record in year order.
+    int before = 0;
+    std::size_t year = 0;
+    while (before + perYear[year] < 2001) before += perYear[year++];
+    const std::string last = std::to_string(1971 + year) + " Y" + std::to_string(year);
+    const auto lastLine = r.text.size() - 21 - 100;  // before the empty and the count line
+    EXPECT_EQ(r.text.substr(lastLine, last.size()), last);
+    const std::string model = std::to_string(2000 - before) + " ";
+    EXPECT_EQ(r.text.substr(lastLine + 36, model.size()), model);
+  }
+}
+
+// Records found wherever they stand from the start of the data: the walk reads 64 bytes at a
+// time, and the last bytes, fewer than that, one by one.
+TEST_F(ScanYears, records_are_found_at_every_offset_and_up_to_the_last_byte) {
+  const std::string two = car("A") + car("B");
+  for (std::size_t pad = 0; pad < 140; ++pad) {
+    SearchResult result;
+    scanYearText(std::string(pad, '<') + two, 1990, readRanges(kAllBlank), UnitSystem::Metric,
+                 result);
+    EXPECT_EQ(result.hits, 2) << pad;
+    result = {};
+    // Without its last byte the second record is not closed.
+    scanYearText(std::string(pad, 'x') + two.substr(0, two.size() - 3), 1990, readRanges(kAllBlank),
+                 UnitSystem::Metric, result);
+    EXPECT_EQ(result.hits, 1) << pad;
+  }
+}
+
+// Odd year files of every kind the bad-input tests and the fuzzer's inputs hold, one per
+// year: threads and the sequential walk give the same REPORT.TXT.
+TEST_F(ScanYears, odd_year_files_give_the_same_result_on_threads_and_in_sequence) {
+  const std::string first = car("FIRST");
+  const std::string kinds[] = {
+      "",
+      std::string(1 << 20, '\x8F'),
+      first + "<R><MA>OPEN</MA><MO>X</MO>",
+      first + "<R><MA>OPEN<MO>X</MO></R>",
+      car(std::string("NUL\0MAKE", 8)) + std::string("<R><MA>\0</MA></R>", 18),
+      first + "</R></R><R><R></R>" + first};
+  int year = 1971;
+  for (const auto& text : kinds) writeFile("SP" + std::to_string(year++) + ".TXT", text);
+  fs::create_directory(root_ / ("SP" + std::to_string(year++) + ".TXT"));
+  ASSERT_EQ(::mkfifo((root_ / ("SP" + std::to_string(year++) + ".TXT")).c_str(), 0644), 0);
+  fs::create_symlink("/dev/zero", root_ / ("SP" + std::to_string(year++) + ".TXT"));
+  writeFile("SP" + std::to_string(year) + ".TXT", first);
+  fs::permissions(root_ / ("SP" + std::to_string(year++) + ".TXT"), fs::perms::none);
+  // The fuzzer's inputs: a unit byte and six range texts before the year file.
+  for (const auto& input : fs::directory_iterator(ORVANE_FUZZ_SEARCH_INPUTS)) {
+    const std::string bytes = orv::test::readBytes(input.path());
+    std::size_t at = 1;
+    for (int part = 0; part < 6 && at != 0; ++part) at = bytes.find('\x1F', at) + 1;
+    writeFile("SP" + std::to_string(year++) + ".TXT", at == 0 ? "" : bytes.substr(at));
+  }
+  for (const RangeTexts& boxes : {kAllBlank, RangeTexts{"250", "270", "", "", "140", "160"}})
+    EXPECT_GT(scan(boxes, UnitSystem::Metric, year).hits, 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "core/FileProcs.h"
 #include "core/Format.h"
+#include "core/SharedState.h"
 #include "core/TextWriter.h"
 #include "output/search/SearchChecks.h"
 #include "output/search/SearchScan.h"
@@ -102,8 +103,7 @@ void SearchWindow::runSearch() {
   desktop_.pump.processPendingEvents();
 
   const auto texts = rangeTexts();
-  const SearchResult result = scanYears(
-      viewsOf(texts), units_ == UnitSystem::Metric ? "(cm)" : "(inches)", places_, lastYear_);
+  const SearchResult result = scanYears(viewsOf(texts), units_, places_, lastModelYear(lastYear_));
 
   S_FRAME->setVisible(false);
   desktop_.pump.processPendingEvents();
