@@ -103,12 +103,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const std::string_view data = in.rest();
 
   // Every record, and a year for each: a gap after every record whose pick bit is set.
-  std::vector<Vehicle> vehicles;
+  std::vector<ShownVehicle> vehicles;
   std::vector<std::size_t> opens;
   YearWalker walk(data);
   int year = kYear;
   for (YearRecord record; walk.nextRecord(record);) {
-    Vehicle v = vehicleOf(VehicleRecord::fromYearRecord(record, year));
+    ShownVehicle v = vehicleOf(VehicleRecord::fromYearRecord(record, year));
     year += 1 + ((pick >> (vehicles.size() % 8)) & 1);
     vehicles.push_back(std::move(v));
     opens.push_back(record.open + 1);

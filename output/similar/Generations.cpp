@@ -29,7 +29,7 @@ std::vector<Criterion> generationCriteria(std::span<const Criterion> given) {
 // What divides `next` from a generation whose last year is `lastYear` and whose last known
 // values are `known`; empty (no missing year, no change, something compared) when it
 // continues it.
-Boundary boundaryTo(int lastYear, const Measurements& known, const Vehicle& next,
+Boundary boundaryTo(int lastYear, const Measurements& known, const ShownVehicle& next,
                     std::span<const Criterion> by) {
   Boundary boundary;
   boundary.missingYears = next.year - lastYear - 1;
@@ -52,11 +52,11 @@ bool continues(const Boundary& boundary) {
 
 }  // namespace
 
-std::vector<Generation> groupGenerations(std::span<const Vehicle> years,
+std::vector<Generation> groupGenerations(std::span<const ShownVehicle> years,
                                          std::span<const Criterion> by) {
   std::vector<Generation> generations;
   Measurements known{};  // the current generation's last value of each measure
-  for (const Vehicle& vehicle : years) {
+  for (const ShownVehicle& vehicle : years) {
     if (generations.empty()) {
       generations.push_back({{vehicle}, {}});
     } else {
@@ -75,8 +75,8 @@ std::vector<Generation> groupGenerations(std::span<const Vehicle> years,
   return generations;
 }
 
-std::optional<Vehicle> firstOfModel(std::string_view yearText, int year, std::string_view upperMake,
-                                    std::string_view upperModel) {
+std::optional<ShownVehicle> firstOfModel(std::string_view yearText, int year,
+                                         std::string_view upperMake, std::string_view upperModel) {
   YearWalker walk(yearText);
   YearRecord record;
   while (walk.nextRecord(record)) {
@@ -98,9 +98,9 @@ GenerationsResult findGenerations(const GenerationsRequest& request, const Place
 
   struct YearPart {
     bool read = false;
-    std::optional<Vehicle> vehicle;
+    std::optional<ShownVehicle> vehicle;
   };
-  std::vector<Vehicle> years;
+  std::vector<ShownVehicle> years;
   result.files.first = kFirstModelYear;
   result.files.last = std::min(lastYear, kLastYearFile);
   scanYearFiles<YearPart>(

@@ -45,8 +45,8 @@ struct Boundary {
 };
 
 struct Generation {
-  std::vector<Vehicle> years;  // consecutive model years, ascending
-  Boundary before;             // to the previous generation; empty for the first
+  std::vector<ShownVehicle> years;  // consecutive model years, ascending
+  Boundary before;                  // to the previous generation; empty for the first
 };
 
 struct GenerationsResult {
@@ -60,13 +60,13 @@ struct GenerationsResult {
 };
 
 // Groups the years of a model (ascending, one vehicle a year) into generations.
-std::vector<Generation> groupGenerations(std::span<const Vehicle> years,
+std::vector<Generation> groupGenerations(std::span<const ShownVehicle> years,
                                          std::span<const Criterion> by);
 
 // The first vehicle of a year's text whose make and model, trimmed and upper-cased, are
 // `upperMake` and `upperModel`.
-std::optional<Vehicle> firstOfModel(std::string_view yearText, int year, std::string_view upperMake,
-                                    std::string_view upperModel);
+std::optional<ShownVehicle> firstOfModel(std::string_view yearText, int year,
+                                         std::string_view upperMake, std::string_view upperModel);
 
 // Finds the model in the year files from core::kFirstModelYear to `lastYear` on `threads`
 // threads (see scanYearFiles) and groups its years.

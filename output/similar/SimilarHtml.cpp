@@ -31,7 +31,7 @@ void appendHeaderRow(std::string& page, std::string_view middle, std::span<const
 }
 
 // One row: year, make, model, distance, then the value of each chosen measure.
-void appendVehicleRow(std::string& page, const Vehicle& vehicle, std::string_view year,
+void appendVehicleRow(std::string& page, const ShownVehicle& vehicle, std::string_view year,
                       std::string_view distance, const SimilarResult& result, bool bold = false) {
   page += " <tr>";
   appendCell(page, year, 50, bold);
@@ -55,7 +55,7 @@ void appendMatches(std::string& page, const SimilarResult& result) {
   appendCell(names, "Model", 250, true);
   appendCell(names, "Distance", 70, true);
   appendHeaderRow(page, names, result.by, result.units);
-  const Vehicle& reference = result.reference;
+  const ShownVehicle& reference = result.reference;
   appendVehicleRow(page, reference, result.typed ? "typed" : std::to_string(reference.year),
                    "reference", result, true);
   for (const SimilarMatch& match : result.matches)
@@ -86,7 +86,7 @@ void appendGenerations(std::string& page, const GenerationsResult& result) {
     }
     page += "<table width=400 border=1 cellspacing=0>\r\n";
     appendHeaderRow(page, "", result.by, result.units);
-    for (const Vehicle& year : generation.years) {
+    for (const ShownVehicle& year : generation.years) {
       page += " <tr>";
       appendCell(page, std::to_string(year.year), 50);
       for (const Criterion& c : result.by)

@@ -13,7 +13,7 @@ std::string problemJson(std::string_view problem) {
 }
 
 // "year": Y, "make": "...", "model": "...", or nulls for typed values.
-void appendNames(std::string& out, const Vehicle& vehicle, bool typed) {
+void appendNames(std::string& out, const ShownVehicle& vehicle, bool typed) {
   if (typed) {
     out += "\"year\": null, \"make\": null, \"model\": null";
     return;

@@ -38,8 +38,9 @@ std::string measureHeader(std::span<const Criterion> by, UnitSystem units) {
   return header;
 }
 
-std::string vehicleLine(std::string_view year, const Vehicle& vehicle, std::string_view distance,
-                        std::span<const Criterion> by, UnitSystem units) {
+std::string vehicleLine(std::string_view year, const ShownVehicle& vehicle,
+                        std::string_view distance, std::span<const Criterion> by,
+                        UnitSystem units) {
   std::string line =
       column(year, 6) + column(vehicle.make, 31) + column(vehicle.model, 41) + column(distance, 10);
   for (const Criterion& c : by)
@@ -52,7 +53,7 @@ void appendMatches(std::string& out, const SimilarResult& result) {
   appendLine(out, "");
   appendLine(out, column("Year", 6) + column("Make", 31) + column("Model", 41) +
                       column("Distance", 10) + measureHeader(result.by, result.units).substr(6));
-  const Vehicle& reference = result.reference;
+  const ShownVehicle& reference = result.reference;
   appendLine(out, vehicleLine(result.typed ? "typed" : std::to_string(reference.year), reference,
                               "reference", result.by, result.units));
   for (const SimilarMatch& match : result.matches)
@@ -74,7 +75,7 @@ void appendGenerations(std::string& out, const GenerationsResult& result) {
     appendLine(out, "Generation " + std::to_string(g + 1) + ": " + yearsText(generation));
     if (g > 0) appendLine(out, "New: " + boundaryText(generation.before, result.units));
     appendLine(out, measureHeader(result.by, result.units));
-    for (const Vehicle& year : generation.years) {
+    for (const ShownVehicle& year : generation.years) {
       std::string line = column(std::to_string(year.year), 6);
       for (const Criterion& c : result.by)
         line += column(shownValue(year.values[c.field], c.field, result.units), kValueWidth);

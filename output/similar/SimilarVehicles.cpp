@@ -37,7 +37,7 @@ void keepBest(std::vector<T>& list, std::size_t count, const Before& before) {
 // The reference vehicle as `report model` finds it, and where its record stands in the year
 // data; or why there is none.
 struct Reference {
-  Vehicle vehicle;
+  ShownVehicle vehicle;
   std::optional<std::size_t> position;
   std::string problem;
 };
@@ -96,9 +96,9 @@ Measurements measurementsOf(const VehicleRecord& vehicle) {
   return values;
 }
 
-Vehicle vehicleOf(const VehicleRecord& record) {
-  return Vehicle{record.year(), std::string(trimBlanks(record.make().value_or(""))),
-                 std::string(trimBlanks(record.shownModel())), measurementsOf(record)};
+ShownVehicle vehicleOf(const VehicleRecord& record) {
+  return ShownVehicle{record.year(), std::string(trimBlanks(record.make().value_or(""))),
+                      std::string(trimBlanks(record.shownModel())), measurementsOf(record)};
 }
 
 YearMatches matchYear(std::string_view yearText, int year, const Measurements& reference,

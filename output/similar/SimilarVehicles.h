@@ -25,7 +25,7 @@ inline constexpr std::size_t kMaxMatches = 2000;
 
 // A vehicle as the results show it: its model year, make and model (trimmed; empty when the
 // record has none) and its measures.
-struct Vehicle {
+struct ShownVehicle {
   int year = 0;
   std::string make;
   std::string model;
@@ -49,7 +49,7 @@ struct SimilarRequest {
 };
 
 struct SimilarMatch {
-  Vehicle vehicle;
+  ShownVehicle vehicle;
   double distance = 0.0;  // 0 to 1
   std::size_t order = 0;  // the record's place in its year file (0: the first)
 };
@@ -67,7 +67,7 @@ struct SimilarResult {
   // the model, or the reference has no value for a chosen measure. Everything else is empty.
   std::string problem;
   bool typed = false;  // the reference is typed values (its year is 0, its names empty)
-  Vehicle reference;
+  ShownVehicle reference;
   std::vector<Criterion> by;
   std::vector<SimilarMatch> matches;  // by distance, then year, then order; at most kMaxMatches
   long long found = 0;                // matches in all, listed or not
@@ -95,6 +95,6 @@ SimilarResult findSimilar(const SimilarRequest& request, const core::Places& pla
 Measurements measurementsOf(const core::VehicleRecord& vehicle);
 
 // The vehicle of a record: its year, trimmed names and measures.
-Vehicle vehicleOf(const core::VehicleRecord& record);
+ShownVehicle vehicleOf(const core::VehicleRecord& record);
 
 }  // namespace orv::output

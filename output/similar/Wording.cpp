@@ -18,7 +18,7 @@ std::string counted(long long count, std::string_view one, std::string_view many
 
 }  // namespace
 
-std::string vehicleTitle(const Vehicle& vehicle, bool typed) {
+std::string vehicleTitle(const ShownVehicle& vehicle, bool typed) {
   if (typed) return "the typed values";
   std::string title = std::to_string(vehicle.year);
   for (const std::string* name : {&vehicle.make, &vehicle.model}) {

@@ -14,7 +14,7 @@
 namespace orv::output {
 
 // "2019 HOLVERA Brastrel"; the typed values are "the typed values".
-std::string vehicleTitle(const Vehicle& vehicle, bool typed);
+std::string vehicleTitle(const ShownVehicle& vehicle, bool typed);
 
 // "WB within 1.0 cm, TF within 1.0 cm and TR within 1.0 cm" (0: "equal").
 std::string criteriaText(std::span<const Criterion> by, core::UnitSystem units);
