@@ -39,8 +39,9 @@ RowList rowList(const YearDataPtr& data, std::string_view make, std::string_view
   const std::string wanted = toUpper(trimBlanks(make));
   const std::string upperFilter = toUpper(trimBlanks(filter));
   if (wanted.empty() || !data) return rows;
+  // Without a filter every record passes: no need to look up its model.
   forEachModelRecord(data->text, wanted, [&](std::string_view record) {
-    if (passesModelFilter(record, upperFilter)) rows.add(record);
+    if (upperFilter.empty() || passesModelFilter(record, upperFilter)) rows.add(record);
   });
   return rows;
 }

@@ -1,12 +1,5 @@
 #include "core/YearWalk.h"
 
-#include <bit>
-#include <cstdint>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "core/Text.h"
 
 namespace orv::core {
@@ -30,68 +23,14 @@ void closeElement(std::optional<std::string_view>& element, std::string_view dat
   element = std::string_view(data.data() + value, close - value);
 }
 
-// The positions of '<' in the data from `from` on, in order: every tag begins with one.
-// The walk of a record asks for the next one about ten times; tags stand a few bytes
-// apart, so a memchr per tag costs more in its set-up than in its search. With SSE2,
-// 64 bytes are compared at once (a record spans one or two such blocks, so the loop over
-// blocks rarely turns) and the marks are handed out bit by bit; elsewhere memchr finds each.
-class TagStarts {
- public:
-  TagStarts(std::string_view data, std::size_t from) : data_(data), block_(from) { load(); }
-
-  // The next '<', or npos once there is none.
-  std::size_t next() {
-#if defined(__SSE2__)
-    while (marks_ == 0) {
-      if (block_ >= data_.size()) return npos;
-      block_ += kBlock;
-      load();
-    }
-    const auto bit = static_cast<std::size_t>(std::countr_zero(marks_));
-    marks_ &= marks_ - 1;
-    return block_ + bit;
-#else
-    const std::size_t at = findChar(data_, '<', block_);
-    block_ = at == npos ? data_.size() : at + 1;
-    return at;
-#endif
-  }
-
- private:
-  static constexpr std::size_t kBlock = 64;
-
-  // The marks of the block at `block_`: one bit per '<', bit 0 for the first byte. The
-  // last bytes of the data, fewer than a block, are read one by one, never beyond the end.
-  void load() {
-#if defined(__SSE2__)
-    marks_ = 0;
-    if (block_ >= data_.size()) return;
-    const char* const p = data_.data() + block_;
-    const std::size_t left = data_.size() - block_;
-    if (left >= kBlock) {
-      const __m128i angle = _mm_set1_epi8('<');
-      for (int i = 0; i < 4; ++i) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
-        const auto mask =
-            static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, angle)));
-        marks_ |= std::uint64_t{mask} << (16 * i);
-      }
-    } else {
-      for (std::size_t i = 0; i < left; ++i) marks_ |= std::uint64_t{p[i] == '<'} << i;
-    }
-#endif
-  }
-
-  std::string_view data_;
-  std::size_t block_;  // SSE2: the first byte of the block; else where the next search begins
-  std::uint64_t marks_ = 0;
-};
-
 }  // namespace
 
 std::size_t YearWalker::moveTo(std::string_view tag) {
-  // npos stays npos: findText finds nothing beyond the end.
-  const std::size_t found = findText(data_, tag, at_);
+  if (at_ == npos) return npos;
+  // The tags' '<' are handed out in order; the one of the tag found last has been taken, and
+  // no other '<' stands inside a tag, so the next one is at or after at_.
+  std::size_t found = tags_.next();
+  while (found != npos && !standsAt(data_, found, tag)) found = tags_.next();
   at_ = found == npos ? npos : found + tag.size();
   return found;
 }
@@ -102,9 +41,8 @@ bool YearWalker::nextRecord(YearRecord& record) {
   // each element; a value runs to the first closing tag of its name after its opening tag,
   // as a lookup reads it. The tests are written out, not looped over a table: this is the
   // search's inner loop.
-  TagStarts tags(data_, at_);
-  std::size_t open = tags.next();
-  while (open != npos && !data_.substr(open).starts_with(kRecordOpen)) open = tags.next();
+  std::size_t open = tags_.next();
+  while (open != npos && !standsAt(data_, open, kRecordOpen)) open = tags_.next();
   if (open == npos) {
     at_ = npos;
     return false;
@@ -118,7 +56,7 @@ bool YearWalker::nextRecord(YearRecord& record) {
   std::size_t dimensionsOpen = npos;
   // The next '<' is beyond the "R>" of the record's own tag.
   const std::size_t start = open + kRecordOpen.size();
-  for (auto at = tags.next(); at != npos; at = tags.next()) {
+  for (auto at = tags_.next(); at != npos; at = tags_.next()) {
     const std::string_view rest(data_.data() + at, data_.size() - at);
     if (rest.size() > 1 && rest[1] == '/') {
       if (rest.starts_with(kRecordClose)) {

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/CharPositions.h"
 #include "core/TagText.h"
 
 namespace orv::core {
@@ -38,7 +39,7 @@ inline std::string_view valueOr(const std::optional<std::string_view>& value,
 // later step finds nothing too.
 class YearWalker {
  public:
-  explicit YearWalker(std::string_view yearData) : data_(yearData) {}
+  explicit YearWalker(std::string_view yearData) : data_(yearData), tags_(yearData, 0, '<') {}
 
   // Reads the next record into `record` (reused from call to call: the search's inner loop);
   // the walk then goes on after its "</R>". False when no "<R>" follows, or when the record
@@ -60,6 +61,7 @@ class YearWalker {
 
   std::string_view data_;
   std::size_t at_ = 0;  // where the next search begins; npos once the walk is over
+  CharPositions tags_;  // the '<' from at_ on
 };
 
 // Calls `onMake` with each make name as stored, in file order: every make element, from one

@@ -4,9 +4,31 @@
 #include <QMouseEvent>
 #include <QTextOption>
 
+#include "qtview/QtText.h"
+
 namespace orv::qt {
 
-ModelComboBox::ModelComboBox(QWidget* parent) : QComboBox(parent) {
+ListEntriesModel::ListEntriesModel(const form::ListControl& list, QObject* parent)
+    : QAbstractListModel(parent), list_(list) {}
+
+int ListEntriesModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : list_.count();
+}
+
+QVariant ListEntriesModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= list_.count()) return {};
+  if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+  return fromModel(list_.item(index.row()));
+}
+
+void ListEntriesModel::entriesChanged() {
+  beginResetModel();
+  endResetModel();
+}
+
+ModelComboBox::ModelComboBox(const form::ListControl& list, QWidget* parent)
+    : QComboBox(parent), entries_(new ListEntriesModel(list, this)) {
+  setModel(entries_);
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);  // Enter belongs to the model, not to the list
   setCompleter(nullptr);                 // typing goes through KeyPress, never auto-completed

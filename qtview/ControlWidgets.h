@@ -3,12 +3,32 @@
 // tools) and reports a person's input through signals of its own, never through a filter.
 #pragma once
 
+#include <QAbstractListModel>
 #include <QComboBox>
 #include <QListWidget>
 #include <QTextEdit>
 #include <functional>
 
+#include "form/Controls.h"
+
 namespace orv::qt {
+
+// The entries of a form's list control as a Qt model, read where the form keeps them:
+// nothing is copied, so a list of a hundred thousand model groups costs nothing until a
+// person opens it, and only the rows shown are converted then.
+class ListEntriesModel : public QAbstractListModel {
+  Q_OBJECT
+
+ public:
+  ListEntriesModel(const form::ListControl& list, QObject* parent);
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  // The form's list was rebuilt: views read it again.
+  void entriesChanged();
+
+ private:
+  const form::ListControl& list_;
+};
 
 // An editable drop-down combo box that lets the model rebuild its list before the popup
 // opens (the DropDown event), whether a click or the keyboard opens it.
@@ -16,9 +36,13 @@ class ModelComboBox : public QComboBox {
   Q_OBJECT
 
  public:
-  explicit ModelComboBox(QWidget* parent);
+  ModelComboBox(const form::ListControl& list, QWidget* parent);
+  ListEntriesModel& entries() const { return *entries_; }
   std::function<void()> beforePopup;
   void showPopup() override;
+
+ private:
+  ListEntriesModel* entries_;
 };
 
 // A text box cell: a multi-line text without scroll bars. A read-only cell shows no caret,

@@ -57,7 +57,7 @@ QWidget* FormView::createWidget(form::Control& control) {
       return button;
     }
     case Kind::ComboBox:
-      return new ModelComboBox(parent);
+      return new ModelComboBox(static_cast<form::ListControl&>(control), parent);
     case Kind::ListBox:
       return new ModelListBox(parent);
     case Kind::TextBox:

@@ -167,10 +167,7 @@ void FormView::applyList(Entry& e, unsigned bits) {
       auto* combo = static_cast<ModelComboBox*>(e.widget);
       auto& list = static_cast<form::ListControl&>(c);
       const QSignalBlocker lineBlocker(combo->lineEdit());
-      if (bits & bit(Property::List)) {
-        combo->clear();
-        combo->addItems(toQStrings(list.items()));
-      }
+      if (bits & bit(Property::List)) combo->entries().entriesChanged();
       QLineEdit* edit = combo->lineEdit();
       const QString before = edit->text();
       const int cursor = edit->cursorPosition();
