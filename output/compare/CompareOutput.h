@@ -20,7 +20,7 @@ inline constexpr std::string_view kCompareTitle = "ORV - Orvane - Comparison";
 
 // The page: the fifteen measurements and the derived values in one table, one column per
 // vehicle, each value after the first followed by its difference to the first, the largest
-// difference of each row in bold and marked "largest"; the top and the side view of all
+// difference of each row in bold and marked "max"; the top and the side view of all
 // vehicles laid over each other at one scale, aligned at `align`, with a legend of their
 // line styles and shifts; the source of every vehicle. `versionText` is
 // SharedState::versionText.

@@ -24,7 +24,8 @@ constexpr std::string_view kStyle =
     "p{margin:6px 0}\r\n"
     ".units{color:#444;margin:0}\r\n"
     "table{border-collapse:collapse;font-size:14px}\r\n"
-    "th,td{border:1px solid #bbb;padding:3px 6px;text-align:left;vertical-align:top}\r\n"
+    "th,td{border:1px solid #bbb;padding:3px 5px;text-align:left;vertical-align:top}\r\n"
+    "table.compare{font-size:13px}\r\n"
     "th{background:#eee}\r\n"
     "th.section{background:#f6f6f6;padding-top:8px}\r\n"
     "td.code{font-weight:bold;white-space:nowrap}\r\n"
@@ -95,7 +96,7 @@ void appendDifference(std::string& page, const CompareRow& row, std::size_t vehi
   } else if (d.largest) {
     page += "<td class='diff largest'><strong>";
     appendQuantity(page, text);
-    page += "</strong><span class=mark>largest</span></td>";
+    page += "</strong><span class=mark>max</span></td>";
   } else {
     page += "<td class=diff>";
     appendQuantity(page, text);
@@ -144,7 +145,7 @@ void appendTable(std::string& page, const Comparison& c, std::span<const core::V
   if (vehicles.size() > 2)
     page +=
         " The largest difference of each row, either sign, is in bold and marked "
-        "<span class=mark>largest</span>.";
+        "<span class=mark>max</span>.";
   page += "</p>\r\n";
 }
 
