@@ -36,10 +36,6 @@ TEST(compare_page, shows_values_and_differences_in_the_chosen_units) {
        "<tr><td class=code>A</td><td>Front bumper to windshield base</td><td class=value>150 "
        "cm</td><td class='value na'>N/A</td><td class='diff na'>N/A</td><td class=value>150 "
        "cm</td><td class=diff>0.0 cm</td></tr>\r\n"},
-      {"weight distribution as stored", UnitSystem::Metric,
-       "<tr><td class=code>WD</td><td>Weight distribution (front/rear)</td><td "
-       "class=value>55/45</td><td class=value>60/40</td><td class=diff></td><td "
-       "class=value>55/45</td><td class=diff></td></tr>\r\n"},
       // 3.98825, 3.7125 and 4.214 m2
       {"areas with two decimals", UnitSystem::Metric,
        "<tr><td class=formula>WB * (TF + TR) / 2</td><td>Footprint</td><td class=value>3.99 "
