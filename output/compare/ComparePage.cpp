@@ -120,7 +120,11 @@ void appendRow(std::string& page, const Comparison& c, const CompareRow& row,
   for (std::size_t v = 0; v < c.records.size(); ++v) {
     const std::string value = shownValue(c, row, v, units);
     page += value.starts_with("N/A") ? "<td class='value na'>" : "<td class=value>";
-    appendQuantity(page, value);
+    // Only a derived value can be an area; WD is data text, whatever it ends with.
+    if (row.isMeasurement())
+      appendPageText(page, value);
+    else
+      appendQuantity(page, value);
     page += "</td>";
     if (v != 0) appendDifference(page, row, v, units);
   }
