@@ -12,6 +12,10 @@ struct OptionSpec {
   // The command (its first word, given before the option) under which it takes one value:
   // a range FROM TO for the search, one typed measure for the sister vehicles.
   std::string_view oneValueFor = {};
+  // What the values are, for the message when some are missing (more than one value).
+  std::string_view valueNames = "two values, FROM and TO";
+  // May be given again: each time adds its values after those given before.
+  bool repeatable = false;
 };
 
 constexpr OptionSpec kOptions[] = {
@@ -34,6 +38,8 @@ constexpr OptionSpec kOptions[] = {
     {"--tolerance", 1},
     {"--format", 1},
     {"--view", 1},
+    {"--vehicle", 3, {}, "three values, YEAR MAKE MODEL", true},
+    {"--align", 1},
     {"--help", 0},
     {"-h", 0},
     {"--version", 0},
@@ -54,6 +60,11 @@ std::optional<std::string> Arguments::value(std::string_view option) const {
   return it->second.front();
 }
 
+std::vector<std::string> Arguments::values(std::string_view option) const {
+  const auto it = options.find(option);
+  return it == options.end() ? std::vector<std::string>() : it->second;
+}
+
 std::optional<Arguments> parseArguments(int argc, const char* const* argv, std::string& problem) {
   Arguments args;
   for (int i = 1; i < argc; ++i) {
@@ -67,7 +78,7 @@ std::optional<Arguments> parseArguments(int argc, const char* const* argv, std::
       problem = "unknown option '" + std::string(arg) + "'";
       return std::nullopt;
     }
-    if (args.has(spec->name)) {
+    if (args.has(spec->name) && !spec->repeatable) {
       problem = "option '" + std::string(arg) + "' is given twice";
       return std::nullopt;
     }
@@ -76,7 +87,7 @@ std::optional<Arguments> parseArguments(int argc, const char* const* argv, std::
     const int count = one ? 1 : spec->values;
     if (argc - 1 - i < count) {
       problem = "option '" + std::string(arg) + "' needs " +
-                (count == 1 ? "a value" : "two values, FROM and TO");
+                (count == 1 ? "a value" : std::string(spec->valueNames));
       return std::nullopt;
     }
     auto& values = args.options[std::string(spec->name)];

@@ -40,6 +40,12 @@ Commands:
   generations --make M --model NAME [--tolerance WB=1,OL=2] [--units metric|imperial]
           [--format html|json|text]
                                    the model's years grouped into generations
+  compare --vehicle Y M NAME --vehicle Y M NAME [--vehicle Y M NAME ...]
+          [--units metric|imperial] [--align front-axle|front-end|rear-axle]
+          [--format html|json|csv]
+                                   two to four vehicles side by side: values, differences
+                                   to the first, outlines laid over each other (JSON:
+                                   always metric)
 
 Options:
   --data DIR   the folder of the year files and VERSION.TXT (default: the current folder)
@@ -50,7 +56,11 @@ Options:
   --by LIST    the measures similar compares: any of A to G, OL, OW, OH, WB, TF, TR, CW
   --tolerance LIST
                MEASURE=VALUE items; 1 cm for lengths and 25 kg for CW by default, 0: equal
-  --format F   html (default), json (always metric) or text
+  --format F   html (default), json (always metric), text or csv
+  --vehicle Y M NAME
+               a vehicle to compare, named as report model names it; two to four times
+  --align A    where compare lays the outlines over each other: front-axle (default),
+               front-end or rear-axle
   --help       this text;  --version  the program version
 
 Examples:
@@ -71,6 +81,7 @@ Examples:
   orvane-cli similar --year 1995 --make ALDER --model "SPEY 2DR" -o sisters.htm
   orvane-cli similar --wb 265 --tf 150 --tr 148 --tolerance WB=2 --format json
   orvane-cli generations --make ALDER --model "SPEY 2DR" --format text
+  orvane-cli compare --vehicle 1995 ALDER "SPEY 2DR" --vehicle 1995 ALDER TAY -o cmp.htm
 
 Exit status: 0 success; 1 when the data or a check gave a message (after more than 2000
 search hits the result is still written); 2 for a wrong command line.

@@ -18,6 +18,8 @@ namespace orv::cli {
 // similar and generations (SimilarCommand.cpp).
 int runSimilar(const Arguments& args, Context& ctx);
 int runGenerations(const Arguments& args, Context& ctx);
+// compare (CompareCommand.cpp).
+int runCompare(const Arguments& args, Context& ctx);
 }  // namespace orv::cli
 
 namespace {
@@ -57,6 +59,7 @@ const CommandSpec kCommands[] = {
      {"--make", "--model"},
      {"--tolerance", "--units", "--format"},
      runGenerations},
+    {{"compare"}, {"--vehicle"}, {"--units", "--format", "--align"}, runCompare},
 };
 
 std::string joined(const std::vector<std::string>& words) {

@@ -50,8 +50,8 @@ void writeDerived(JsonWriter& json, const core::VehicleRecord& record) {
 
 }  // namespace
 
-std::string sheetJson(const core::VehicleRecord& record, const core::VehicleSource& source) {
-  JsonWriter json;
+void writeSheetJson(JsonWriter& json, const core::VehicleRecord& record,
+                    const core::VehicleSource& source) {
   json.beginObject();
   json.key("year").integerOrNull(record.year() != 0 ? std::optional<long long>(record.year())
                                                     : std::nullopt);
@@ -65,6 +65,15 @@ std::string sheetJson(const core::VehicleRecord& record, const core::VehicleSour
   json.key("sha256").string(source.sha256);
   json.endObject();
   json.endObject();
+}
+
+std::string_view derivedKey(Derived what) {
+  return kDerivedKeys[static_cast<int>(what)];
+}
+
+std::string sheetJson(const core::VehicleRecord& record, const core::VehicleSource& source) {
+  JsonWriter json;
+  writeSheetJson(json, record, source);
   return json.finish();
 }
 

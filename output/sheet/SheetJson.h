@@ -9,8 +9,11 @@
 #include "core/Vehicle.h"
 #include "core/VehicleRecord.h"
 #include "core/VehicleSource.h"
+#include "output/sheet/DerivedValues.h"
 
 namespace orv::output {
+
+class JsonWriter;
 
 // {"year", "make", "model", "measurements": {"A" ... "CW" in cm or kg, "WD" as stored,
 // "measured"}, "derived": {...}, "source": {"version", "file", "sha256"}}. A measurement
@@ -19,5 +22,12 @@ std::string sheetJson(const core::VehicleRecord& record, const core::VehicleSour
 
 // The same for a chosen vehicle; `versionText` is SharedState::versionText.
 std::string sheetJson(const core::Vehicle& vehicle, std::string_view versionText);
+
+// The same object written into `json` at its current place, for results that nest sheets.
+void writeSheetJson(JsonWriter& json, const core::VehicleRecord& record,
+                    const core::VehicleSource& source);
+
+// The member name of a derived value under "derived": "front_axle_load_kg" ... "shadow_m2".
+std::string_view derivedKey(Derived what);
 
 }  // namespace orv::output
