@@ -9,6 +9,7 @@
 #include "core/Selection.h"
 #include "core/Text.h"
 #include "core/VehicleRecord.h"
+#include "output/csv/CsvText.h"
 #include "output/reports/ModelReport.h"
 #include "output/reports/ReportMessages.h"
 
@@ -21,44 +22,29 @@ namespace {
 
 constexpr std::string_view kMeasuredHeader = "Measured";
 
-// A field quoted only when it must be: it holds a comma, a quote or a line break.
-void appendField(std::string& out, std::string_view value, bool last = false) {
-  if (value.find_first_of(",\"\r\n") == std::string_view::npos) {
-    out.append(value);
-  } else {
-    out += '"';
-    for (const char c : value) {
-      if (c == '"') out += '"';
-      out += c;
-    }
-    out += '"';
-  }
-  out.append(last ? "\r\n" : ",");
-}
-
 void appendHeader(std::string& out) {
   out.append("Year,Make,Model,");
-  for (const auto& field : kFields) appendField(out, field.code);
-  appendField(out, kMeasuredHeader, true);
+  for (const auto& field : kFields) appendCsvField(out, field.code, false);
+  appendCsvField(out, kMeasuredHeader, true);
 }
 
 void appendRow(std::string& out, std::string_view year, const VehicleRecord& record,
                UnitSystem units) {
-  appendField(out, year);
-  appendField(out, trimBlanks(record.make().value_or("-1")));
+  appendCsvField(out, year, false);
+  appendCsvField(out, trimBlanks(record.make().value_or("-1")), false);
   const auto model = trimBlanks(record.shownModel());
-  appendField(out, model);
+  appendCsvField(out, model, false);
   // The grid shows a row without a model wholly blank.
   const bool blank = model.empty();
   for (int i = 0; i < kFieldCount; ++i) {
     const std::string value = formatField(record, static_cast<Field>(i), units);
     const auto shown = trimBlanks(value);
-    appendField(out, blank || shown == "N/A" ? std::string_view() : shown);
+    appendCsvField(out, blank || shown == "N/A" ? std::string_view() : shown, false);
   }
   // The measurement year with its century, as the model report prints it.
   const auto yy = record.measuredYearStored();
   const std::string measured = std::string(measurementCentury(yy)) + std::string(yy);
-  appendField(out, blank ? std::string_view() : trimBlanks(measured), true);
+  appendCsvField(out, blank ? std::string_view() : trimBlanks(measured), true);
 }
 
 }  // namespace

@@ -6,30 +6,16 @@
 #include "core/Text.h"
 #include "output/compare/CompareOutput.h"
 #include "output/compare/Comparison.h"
+#include "output/csv/CsvText.h"
 
 namespace orv::output {
 
 namespace {
 
-// A field quoted only when it must be: it holds a comma, a quote or a line break. Names are
-// the year files' bytes, passed through as the export passes them.
-void appendField(std::string& out, std::string_view value) {
-  if (value.find_first_of(",\"\r\n") == std::string_view::npos) {
-    out.append(value);
-    return;
-  }
-  out += '"';
-  for (const char c : value) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
-}
-
 void appendRow(std::string& out, const std::vector<std::string>& fields) {
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (i != 0) out += ',';
-    appendField(out, fields[i]);
+    appendCsvField(out, fields[i]);
   }
   out += "\r\n";
 }

@@ -13,32 +13,18 @@ namespace orv::output {
 
 namespace {
 
-// The vehicle sheet's look, with the difference cells and the mark of the largest ones; no
-// double quotes, as there.
-constexpr std::string_view kStyle =
-    "<style>\r\n"
-    "body{font-family:'DejaVu Sans',Arial,Helvetica,sans-serif;font-size:15px;color:#111;"
-    "margin:16px;max-width:1080px}\r\n"
-    "h1{font-size:23px;margin:0 0 2px}\r\n"
-    "h2{font-size:17px;margin:26px 0 8px;padding-bottom:2px;border-bottom:1px solid #999}\r\n"
-    "p{margin:6px 0}\r\n"
-    ".units{color:#444;margin:0}\r\n"
-    "table{border-collapse:collapse;font-size:14px}\r\n"
-    "th,td{border:1px solid #bbb;padding:3px 5px;text-align:left;vertical-align:top}\r\n"
+// The difference cells and the mark of the largest ones, after the shared look; narrower
+// cells, so four vehicles and their differences fit the page.
+constexpr std::string_view kStyleEnd =
+    "th,td{padding:3px 5px}\r\n"
     "table.compare{font-size:13px}\r\n"
-    "th{background:#eee}\r\n"
     "th.section{background:#f6f6f6;padding-top:8px}\r\n"
-    "td.code{font-weight:bold;white-space:nowrap}\r\n"
-    "td.formula{font-family:'DejaVu Sans Mono',monospace;font-size:13px;white-space:nowrap}\r\n"
-    "td.value,td.diff{text-align:right;white-space:nowrap}\r\n"
-    "td.diff{background:#f7f7f2}\r\n"
-    "td.na{color:#a40000}\r\n"
+    "td.formula{font-size:13px}\r\n"
+    "td.diff{text-align:right;white-space:nowrap;background:#f7f7f2}\r\n"
     "td.largest{background:#fff1b8}\r\n"
     ".mark{display:inline-block;font-size:11px;font-weight:bold;border:1px solid #111;"
     "border-radius:3px;padding:0 3px;margin-left:4px}\r\n"
     ".swatch{vertical-align:middle}\r\n"
-    ".view{margin:0 0 14px}\r\n"
-    ".view svg{display:block;width:100%;height:auto;border:1px solid #ccc}\r\n"
     ".source{font-size:13px;color:#333;overflow-wrap:anywhere;margin:4px 0}\r\n"
     ".sources{margin-top:22px;padding-top:6px;border-top:1px solid #999}\r\n"
     "</style>\r\n";
@@ -166,7 +152,7 @@ std::string comparePage(std::span<const core::Vehicle> vehicles, core::UnitSyste
   // A doctype, as on the vehicle sheet: the page need not render in quirks mode.
   std::string page = "<!DOCTYPE html>\r\n";
   page += pageHead(std::string(kCompareTitle) + " - " + pageText(names));
-  page += kStyle;
+  page.append(kPageStyleStart).append(kStyleEnd);
   page += "<h1>Comparison of " + std::to_string(compared.size()) + " vehicles</h1>\r\n";
   page += units == core::UnitSystem::Metric
               ? "<p class=units>Values in metric units: cm, kg, m&sup2;</p>\r\n"

@@ -82,25 +82,48 @@ Drawing overlayAt(const std::vector<Member>& members, View view, Alignment align
 
 }  // namespace
 
-Drawing overlayDrawing(std::span<const core::VehicleRecord> records, View view, Alignment alignment,
-                       core::UnitSystem labels) {
-  const std::size_t count = std::min<std::size_t>(records.size(), kStyleCount);
+namespace {
+
+// The vehicles of an overlay in one view, each moved to the first's reference point, and the
+// notes under it.
+struct Overlay {
   std::vector<Member> members;
-  std::vector<std::string> notes{std::string(alignmentText(alignment))};
-  for (std::string& note : commonNotes(view)) notes.push_back(std::move(note));
+  std::vector<std::string> notes;
+};
+
+Overlay overlayOf(std::span<const core::VehicleRecord> records, View view, Alignment alignment,
+                  core::UnitSystem labels) {
+  const std::size_t count = std::min<std::size_t>(records.size(), kStyleCount);
+  Overlay o;
+  o.notes.emplace_back(alignmentText(alignment));
+  for (std::string& note : commonNotes(view)) o.notes.push_back(std::move(note));
   for (std::size_t i = 0; i < count; ++i) {
     Member m{vehicleName(records[i]), vehicleShape(records[i]), 0.0};
-    if (!members.empty())
-      m.shift = referenceOf(members.front().shape, alignment) - referenceOf(m.shape, alignment);
+    if (!o.members.empty())
+      m.shift = referenceOf(o.members.front().shape, alignment) - referenceOf(m.shape, alignment);
     for (const std::string& note : ownNotes(m.shape, view, labels))
-      notes.push_back(std::to_string(i + 1) + ": " + note);
-    members.push_back(std::move(m));
+      o.notes.push_back(std::to_string(i + 1) + ": " + note);
+    o.members.push_back(std::move(m));
   }
   if (records.size() > count)
-    notes.push_back("Only the first " + std::to_string(kStyleCount) + " vehicles are drawn.");
+    o.notes.push_back("Only the first " + std::to_string(kStyleCount) + " vehicles are drawn.");
+  return o;
+}
+
+}  // namespace
+
+Drawing overlayDrawing(std::span<const core::VehicleRecord> records, View view, Alignment alignment,
+                       core::UnitSystem labels) {
+  // Both views print at one scale, as a single vehicle's do, so a page can show them alike.
+  const View otherView = view == View::Top ? View::Side : View::Top;
+  const Overlay wanted = overlayOf(records, view, alignment, labels);
+  const Overlay other = overlayOf(records, otherView, alignment, labels);
   for (const int scale : kStandardScales) {
-    Drawing d = overlayAt(members, view, alignment, labels, scale, notes);
-    if (fitsPaper(d) || scale == kStandardScales.back()) return d;
+    Drawing d = overlayAt(wanted.members, view, alignment, labels, scale, wanted.notes);
+    const bool last = scale == kStandardScales.back();
+    if (last || (fitsPaper(d) && fitsPaper(overlayAt(other.members, otherView, alignment, labels,
+                                                     scale, other.notes))))
+      return d;
   }
   return {};
 }

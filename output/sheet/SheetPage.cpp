@@ -17,25 +17,9 @@ using core::Field;
 
 namespace {
 
-// The page's look in one style sheet, written without double quotes: outside the tags of
-// the page, a double quote is always escaped data.
-constexpr std::string_view kStyle =
-    "<style>\r\n"
-    "body{font-family:'DejaVu Sans',Arial,Helvetica,sans-serif;font-size:15px;color:#111;"
-    "margin:16px;max-width:1080px}\r\n"
-    "h1{font-size:23px;margin:0 0 2px}\r\n"
-    "h2{font-size:17px;margin:26px 0 8px;padding-bottom:2px;border-bottom:1px solid #999}\r\n"
-    "p{margin:6px 0}\r\n"
-    ".units{color:#444;margin:0}\r\n"
-    "table{border-collapse:collapse;font-size:14px}\r\n"
-    "th,td{border:1px solid #bbb;padding:3px 8px;text-align:left;vertical-align:top}\r\n"
-    "th{background:#eee}\r\n"
-    "td.code{font-weight:bold;white-space:nowrap}\r\n"
-    "td.value{text-align:right;white-space:nowrap}\r\n"
-    "td.na{color:#a40000;text-align:left}\r\n"
-    "td.formula{font-family:'DejaVu Sans Mono',monospace;white-space:nowrap}\r\n"
-    ".view{margin:0 0 14px}\r\n"
-    ".view svg{display:block;width:100%;height:auto;border:1px solid #ccc}\r\n"
+// The sheet's own rules after the shared look.
+constexpr std::string_view kStyleEnd =
+    "td.na{text-align:left}\r\n"
     ".source{font-size:13px;color:#333;overflow-wrap:anywhere;margin-top:22px;padding-top:6px;"
     "border-top:1px solid #999}\r\n"
     "</style>\r\n";
@@ -142,7 +126,7 @@ std::string sheetPage(const core::VehicleRecord& record, core::UnitSystem units,
   // this new one need not.
   std::string page = "<!DOCTYPE html>\r\n";
   page += pageHead(std::string(kSheetTitle) + " - " + name);
-  page += kStyle;
+  page.append(kPageStyleStart).append(kStyleEnd);
   page += "<h1>" + name + "</h1>\r\n";
   page += units == core::UnitSystem::Metric
               ? "<p class=units>Vehicle sheet in metric units: cm, kg, m&sup2;</p>\r\n"
