@@ -1,12 +1,14 @@
 // Beyond the designed window: a menu bar above its client area and a context menu on the
 // grid rows, with the analyst's commands for the vehicle of the selected row (its sheet, its
-// drawing, the comparison). Their titles take no access key the window uses (it uses A C E
-// H L M O R S T U V Y), and every designed control, key and message stays as it is.
+// drawing, its sister vehicles, the comparison). Their titles take no access key the window
+// uses (it uses A C E H L M O R S T U V Y), and every designed control, key and message stays
+// as it is.
 #include "core/TextWriter.h"
 #include "output/reports/ReportMessages.h"
 #include "output/sheet/DrawingFiles.h"
 #include "output/sheet/SheetPage.h"
 #include "windows/main/SpecsWindow.h"
+#include "windows/similar/SisterWindow.h"
 
 namespace orv::windows {
 
@@ -47,6 +49,8 @@ void SpecsWindow::buildMenus() {
             "Vehicle &Sheet", [this] { showVehicleSheet(); }, "Ctrl+Shift+S"),
         MenuItem::command(
             "&Export Drawing...", [this] { exportDrawing(); }, "Ctrl+Shift+E"),
+        MenuItem::command(
+            "Find Sister &Vehicles...", [this] { findSisterVehicles(); }, "Ctrl+Shift+F"),
         MenuItem::separator(),
         MenuItem::command(
             "&Add to Comparison", [this] { addToComparison(); }, "Ctrl+Shift+A"),
@@ -91,6 +95,18 @@ void SpecsWindow::exportDrawing() {
       drawingFile(*vehicle, type.view, type.format, selection_.units(), state_.versionText);
   if (const std::string error = writeNewFile(choice->path, text, 0666); !error.empty())
     message("The drawing could not be saved. " + error);
+}
+
+void SpecsWindow::findSisterVehicles() {
+  if (!sister_)
+    sister_ = std::make_unique<SisterWindow>(env_.places, env_.desktop, state_.versionText,
+                                             state_.lastYear);
+  // A row without a model opens the window empty: typed values (tyre marks measured at a
+  // scene) need no vehicle.
+  std::optional<Vehicle> vehicle;
+  if (!currentModel().empty()) vehicle = selection_.currentVehicle();
+  sister_->open(std::move(vehicle), selection_.units());  // returns once it has closed
+  S_SCROLL2->setFocus();
 }
 
 void SpecsWindow::addToComparison() {

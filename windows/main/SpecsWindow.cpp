@@ -1,6 +1,7 @@
 #include "windows/main/SpecsWindow.h"
 
 #include "windows/search/SearchWindow.h"
+#include "windows/similar/SisterWindow.h"
 
 namespace orv::windows {
 

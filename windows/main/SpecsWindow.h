@@ -19,6 +19,7 @@
 namespace orv::windows {
 
 class SearchWindow;
+class SisterWindow;
 
 // What the window needs from outside: places on disk, the desktop, the clock, and how to end
 // the program.
@@ -138,6 +139,11 @@ class SpecsWindow {
   void removeFromComparison(std::size_t index);
   void clearComparison();
   const ComparisonList& comparison() const { return comparison_; }
+  // Opens the sister-vehicle window for the selected row's vehicle, or empty for typed values
+  // when the row shows none; returns once it has closed.
+  void findSisterVehicles();
+  // The sister-vehicle window of the last findSisterVehicles (null before the first).
+  SisterWindow* sisterWindow() const { return sister_.get(); }
 
  private:
   void buildDesign();
@@ -170,6 +176,7 @@ class SpecsWindow {
   core::Selection selection_;
   ComparisonList comparison_;
   std::unique_ptr<SearchWindow> search_;
+  std::unique_ptr<SisterWindow> sister_;
 };
 
 }  // namespace orv::windows
