@@ -1,6 +1,7 @@
 // The analyst's commands on the real main window with a real X server's mouse (Xvfb and
 // xdotool): a right-click on a grid row opens its context menu, whose Vehicle Sheet writes
-// and opens the sheet of that row; two rows are added to the comparison from the same menu.
+// and opens the sheet of that row; two rows are added to the comparison from the same menu,
+// and the menu bar's Compare opens their comparison.
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -60,6 +61,17 @@ class AnalystSessionTest : public QObject {
     onRow(0, "Add to Comparison");
     onRow(1, "Add to Comparison");
     QCOMPARE(w_->specs->comparison().size(), std::size_t{2});
+    // The menu bar's Comparison title, then Compare.
+    QMenuBar* bar = w_->view->menuBar();
+    for (QAction* title : bar->actions()) {
+      if (title->text().remove('&') == "Comparison")
+        click(bar, bar->actionGeometry(title).center());
+    }
+    choose("Compare");
+    QTRY_COMPARE(w_->desktop->opened.size(), 2);
+    const std::string page = w_->read(w_->desktop->opened.back().toStdString());
+    QVERIFY(page.find("2019 KESTRO TRELLAN 1") != std::string::npos);
+    QVERIFY(page.find("2019 KESTRO TRELLAN 2") != std::string::npos);
     QCOMPARE(w_->desktop->messages.join("|"), QString());
   }
 };

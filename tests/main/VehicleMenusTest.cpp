@@ -81,6 +81,12 @@ TEST_F(VehicleMenusTest, TheComparisonCollectsAcrossYearsRefusesRepeatsAndAFifth
                 "2019 ALDER RAVEN is already in the comparison.",
                 "The comparison already holds four vehicles, the most it can. Remove one before "
                 "adding 2019 ALDER WREN."}));
+  // The page compares the collected vehicles, whatever year is loaded now.
+  ASSERT_TRUE(run({"Comparison", "Compare at Rear Axle"}));
+  EXPECT_NE(page().find("<title>ORV - Orvane - Comparison"), std::string::npos);
+  for (const char* name : {"2019 ALDER RAVEN", "2018 ALDER OLD ONE", "2019 ALDER SWIFT"})
+    EXPECT_NE(page().find(name), std::string::npos) << name;
+  EXPECT_NE(page().find("rear axle"), std::string::npos);
   // Each collected vehicle is listed in the menu with a Remove of its own.
   ASSERT_TRUE(run({"Comparison", "2 2018 ALDER OLD ONE", "Remove"}));
   EXPECT_EQ(listed(),
@@ -89,6 +95,10 @@ TEST_F(VehicleMenusTest, TheComparisonCollectsAcrossYearsRefusesRepeatsAndAFifth
   ASSERT_TRUE(run({"Comparison", "Clear"}));
   EXPECT_TRUE(listed().empty());
   EXPECT_FALSE(run({"Comparison", "Clear"}));  // nothing left to clear: the command is off
+  const auto opened = desk_.opened.size();
+  run({"Comparison", "Compare"});
+  EXPECT_EQ(desk_.opened.size(), opened);
+  EXPECT_TRUE(desk_.messages().back().starts_with("Add two to four vehicles to the comparison"));
 }
 
 }  // namespace

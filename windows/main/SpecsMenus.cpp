@@ -4,6 +4,7 @@
 // uses (it uses A C E H L M O R S T U V Y), and every designed control, key and message stays
 // as it is.
 #include "core/TextWriter.h"
+#include "output/compare/CompareOutput.h"
 #include "output/reports/ReportMessages.h"
 #include "output/sheet/DrawingFiles.h"
 #include "output/sheet/SheetPage.h"
@@ -54,11 +55,19 @@ void SpecsWindow::buildMenus() {
         MenuItem::separator(),
         MenuItem::command(
             "&Add to Comparison", [this] { addToComparison(); }, "Ctrl+Shift+A"),
+        MenuItem::command(
+            "&Compare", [this] { compareVehicles(Alignment::FrontAxle); }, "Ctrl+Shift+C"),
     };
   };
 
-  std::vector<MenuItem> comparison{MenuItem::command(
-      "&Add to Comparison", [this] { addToComparison(); }, "Ctrl+Shift+A")};
+  std::vector<MenuItem> comparison{
+      MenuItem::command(
+          "&Add to Comparison", [this] { addToComparison(); }, "Ctrl+Shift+A"),
+      MenuItem::command(
+          "&Compare", [this] { compareVehicles(Alignment::FrontAxle); }, "Ctrl+Shift+C"),
+      MenuItem::command("Compare at Front &End", [this] { compareVehicles(Alignment::FrontEnd); }),
+      MenuItem::command("Compare at &Rear Axle", [this] { compareVehicles(Alignment::RearAxle); }),
+  };
   const auto& vehicles = comparison_.vehicles();
   if (!vehicles.empty()) comparison.push_back(MenuItem::separator());
   for (std::size_t i = 0; i < vehicles.size(); ++i) {
@@ -117,6 +126,14 @@ void SpecsWindow::addToComparison() {
     return;
   }
   buildMenus();
+}
+
+void SpecsWindow::compareVehicles(Alignment alignment) {
+  if (const std::string tooFew = comparison_.tooFewToCompare(); !tooFew.empty()) {
+    message(tooFew);
+    return;
+  }
+  showPage(comparePage(comparison_.vehicles(), selection_.units(), alignment, state_.versionText));
 }
 
 void SpecsWindow::removeFromComparison(std::size_t index) {

@@ -16,6 +16,10 @@
 #include "form/Form.h"
 #include "windows/main/ComparisonList.h"
 
+namespace orv::output {
+enum class Alignment;  // where overlaid outlines coincide (output/drawing)
+}
+
 namespace orv::windows {
 
 class SearchWindow;
@@ -136,6 +140,9 @@ class SpecsWindow {
   void showVehicleSheet();
   void exportDrawing();
   void addToComparison();
+  // The comparison page of the collected vehicles, aligned at `alignment`; a message when
+  // fewer than two are collected.
+  void compareVehicles(output::Alignment alignment);
   void removeFromComparison(std::size_t index);
   void clearComparison();
   const ComparisonList& comparison() const { return comparison_; }
