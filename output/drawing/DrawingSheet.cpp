@@ -26,7 +26,7 @@ void addTitleBlock(Drawing& drawing, core::UnitSystem labels) {
   double y = box.minY - 2.0 * h;
   drawing.add(Layer::Text, 0, Text{{left, y}, h, Anchor::Left, 0.0, drawing.title});
   y -= 1.6 * h;
-  const std::string unit = labels == core::UnitSystem::Metric ? "cm" : "in";
+  const std::string unit = labels == core::UnitSystem::Metric ? "cm" : "inches";
   drawing.add(Layer::Text, 0,
               Text{{left, y},
                    0.8 * h,
