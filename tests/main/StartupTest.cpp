@@ -2,6 +2,7 @@
 // folder is proven by the report button tests, its mode by the core tests; missing files and
 // odd version and unit files in the real window by the bad-input tests.
 #include "SpecsFixture.h"
+#include "core/FileProcs.h"
 
 namespace orv::testing {
 
@@ -25,9 +26,14 @@ TEST_F(StartupTest, YearListRunsToTheLastYearAndTheCalendarYearFileReplacesTheDe
   EXPECT_EQ(w().S_UNITS->text(), "Imperial");
 }
 
-// Odd and unreadable version texts through the real window are the bad-input tests'.
-TEST_F(StartupTest, AHugeVersionYearGivesABoundedYearList) {
+// Odd version texts through the real window are the bad-input tests'.
+TEST_F(StartupTest, UnreadableOrHugeVersionTextsGiveABoundedYearList) {
   writeData("SP2019.TXT", record("ALDER", "X", dims(250)));
+  writeData("VERSION.TXT", "");
+  fs::resize_file(places_.currentFolder() / "VERSION.TXT", kMaxReadBytes + 1);  // unreadable
+  start(2019);
+  EXPECT_EQ(w().S_YEAR->count(), 0);
+  EXPECT_EQ(w().form().caption(), "Orvane - Version -1");
   writeData("VERSION.TXT", "9999.9");
   start(2019);
   ASSERT_EQ(w().S_YEAR->count(), 9999 - 1971 + 1);  // listed up to 9999 only
