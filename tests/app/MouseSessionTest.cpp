@@ -93,6 +93,3 @@ class MouseSessionTest : public QObject {
 
 QTEST_MAIN(MouseSessionTest)
 #include "MouseSessionTest.moc"
-
-using namespace orv::core;
-using namespace orv::windows;

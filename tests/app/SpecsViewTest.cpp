@@ -55,6 +55,3 @@ class SpecsViewTest : public QObject {
 
 QTEST_MAIN(SpecsViewTest)
 #include "SpecsViewTest.moc"
-
-using namespace orv::core;
-using namespace orv::windows;

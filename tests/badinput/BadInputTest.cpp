@@ -270,6 +270,3 @@ class BadInputTest : public QObject {
 
 QTEST_MAIN(BadInputTest)
 #include "BadInputTest.moc"
-
-using namespace orv::core;
-using namespace orv::windows;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
+#include "DataFolder.h"
 
 namespace orv::test {
 
@@ -35,19 +35,16 @@ inline CliRun runCli(const std::filesystem::path& folder, const std::filesystem:
   return {readBytes(io / "out"), readBytes(io / "err"), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
 }
 
-class CliProcess : public ::testing::Test {
+class CliProcess : public DataFolder {
  protected:
-  void SetUp() override { ASSERT_FALSE(data_.path().empty() || io_.path().empty()); }
-
-  void write(const std::string& name, const std::string& content) {
-    writeBytes(data_ / name, content);
+  void SetUp() override {
+    DataFolder::SetUp();
+    ASSERT_FALSE(io_.path().empty());
   }
-
   CliRun run(const std::vector<std::string>& args) {
     return runCli(data_.path(), io_.path(), args);
   }
 
-  TempFolder data_;
   TempFolder io_;
 };
 

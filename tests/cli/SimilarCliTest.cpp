@@ -33,7 +33,7 @@ TEST_F(SimilarCli, typed_values_give_json_text_and_a_page) {
   r = run({"similar", "--year", "1994", "--make", "alder", "--model", "SPEY", "--by", "wb",
            "--tolerance", "WB=3", "--units", "imperial", "--format", "text", "-o", "s.txt"});
   EXPECT_EQ(r.status, 0) << r.err;
-  const std::string text = readBytes(data_ / "s.txt");
+  const std::string text = read("s.txt");
   EXPECT_NE(text.find("Compared by WB within 1.2 in.\r\n"), std::string::npos);
   EXPECT_NE(text.find("1995  ALDER"), std::string::npos);  // 3 cm away: at distance 1
   EXPECT_NE(text.find("Generation 2: 1995\r\nNew: WB +1.2 in (104.4 to 105.6)\r\n"),

@@ -81,14 +81,16 @@ TEST_F(FileProcs, MakePathCreatesEveryLevelEndingWithABackslashOnlyInsideTheRepo
     EXPECT_FALSE(places_.mapFixedPath(path).has_value()) << path;
 }
 
-// A link, a folder others may write to and another user's folder are refused through the
-// real window (bad-input test) and the page writer (reports tests).
+// A link, a folder everyone may write to and another user's folder are refused through the
+// real window (bad-input test), a folder in the page's place by the page writer (reports).
 TEST_F(FileProcs, ReportFolderIsRefusedUnlessAPrivateFolderOfThisUser) {
   EXPECT_NE(reportProblem().find("does not exist"), std::string::npos);
   writeBytes(report_, "a file");
   EXPECT_NE(reportProblem().find("is not a folder"), std::string::npos);
   fs::remove(report_);
   fs::create_directory(report_);
+  ASSERT_EQ(::chmod(report_.c_str(), 0770), 0);  // writable by the group is refused too
+  EXPECT_NE(reportProblem().find("can be written by other users"), std::string::npos);
   ASSERT_EQ(::chmod(report_.c_str(), 0755), 0);
   EXPECT_EQ(reportProblem(), "");
 }

@@ -49,16 +49,12 @@ struct Vehicle {
 TEST(vehicle_drawing, saloon_is_drawn_to_its_measures) {
   const Vehicle v(test::saloonDimensions());
   const VehicleShape s = vehicleShape(v.record);
-  EXPECT_EQ(s.frontEnd, -90.0);
-  EXPECT_EQ(s.wheelbase, 265.0);
-  EXPECT_EQ(s.rearEnd, 375.0);
-  EXPECT_EQ(s.halfWidth, 90.0);
-  EXPECT_EQ(s.frontHalfTrack, 75.0);
-  EXPECT_EQ(s.rearHalfTrack, 75.5);
-  EXPECT_EQ(s.windshieldBase, 60.0);     // A 150 behind the front end
-  EXPECT_EQ(s.backlightBase, 255.0);     // B 120 ahead of the rear end
-  EXPECT_EQ(s.belt - s.sill, 60.0);      // D
-  EXPECT_EQ(s.glassTop - s.belt, 45.0);  // C
+  // The ends, the half width and tracks, A 150 behind the front end, B 120 ahead of the rear
+  // end, D and C.
+  EXPECT_EQ((std::vector<double>{s.frontEnd, s.wheelbase, s.rearEnd, s.halfWidth, s.frontHalfTrack,
+                                 s.rearHalfTrack, s.windshieldBase, s.backlightBase,
+                                 s.belt - s.sill, s.glassTop - s.belt}),
+            (std::vector<double>{-90, 265, 375, 90, 75, 75.5, 60, 255, 60, 45}));
   EXPECT_DOUBLE_EQ(*s.cg, 119.25);
 
   const Drawing top = vehicleDrawing(v.record, View::Top, UnitSystem::Metric);
@@ -77,11 +73,9 @@ TEST(vehicle_drawing, saloon_is_drawn_to_its_measures) {
                                 "OW 180 cm", "TR 151 cm", "E 130 cm", "a 119.3 cm", "b 145.8 cm"}));
   EXPECT_EQ(top.notes,
             std::vector<std::string>{"Wheels are schematic: the data has no tyre measures."});
-  for (const Entity& e : top.entities) {
-    if (e.layer == Layer::Outline) {
-      EXPECT_TRUE(std::get<Polyline>(e.shape).closed);
-    }
-  }
+  EXPECT_TRUE(std::all_of(top.entities.begin(), top.entities.end(), [](const Entity& e) {
+    return e.layer != Layer::Outline || std::get<Polyline>(e.shape).closed;
+  }));
 
   const Drawing side = vehicleDrawing(v.record, View::Side, UnitSystem::Imperial);
   EXPECT_EQ(side.scale, top.scale);  // one scale for both views

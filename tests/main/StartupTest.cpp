@@ -26,6 +26,7 @@ TEST_F(StartupTest, YearListRunsToTheLastYearAndTheCalendarYearFileReplacesTheDe
   EXPECT_EQ(w().S_UNITS->text(), "Imperial");
 }
 
+// Odd version texts through the real window are the bad-input tests'.
 TEST_F(StartupTest, UnreadableOrHugeVersionTextsGiveABoundedYearList) {
   writeData("SP2019.TXT", record("ALDER", "X", dims(250)));
   writeData("VERSION.TXT", "");

@@ -9,19 +9,11 @@
 
 namespace orv::expected {
 
-// A row list holding `records` (model records, from "<MA>" on), in that order.
+// The row list of ALDER in year data of `records` (model records, from "<MA>" on).
 inline core::RowList rowsOf(const std::vector<std::string>& records) {
   std::string text;
   for (const auto& r : records) text += "<R>" + r + "</R>";
-  const auto data = core::yearDataOf(std::move(text));
-  core::RowList rows(data);
-  std::size_t at = 0;
-  for (const auto& r : records) {
-    at += 3;  // "<R>"
-    rows.add(std::string_view(data->text).substr(at, r.size()));
-    at += r.size() + 4;
-  }
-  return rows;
+  return core::rowList(core::yearDataOf(std::move(text)), "ALDER", "");
 }
 
 inline std::string head(const std::string& title) {

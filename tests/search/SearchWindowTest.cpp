@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "DesktopRecorder.h"
-#include "SearchFolder.h"
+#include "SearchRecords.h"
 #include "windows/search/SearchWindow.h"
 
 namespace orv::output::testing {
@@ -31,12 +31,12 @@ class Desk : public orv::testing::DesktopRecorder {
   }
 };
 
-class SearchWindowTest : public SearchFolder {
+class SearchWindowTest : public test::DataFolder {
  protected:
   void SetUp() override {
-    SearchFolder::SetUp();
-    writeFile("SP1995.TXT", car("ALDER") + record("BRISK", "COUPE", dims("250", "140", "140")));
-    window_.emplace(*places_, desktop_, "1996");
+    DataFolder::SetUp();
+    write("SP1995.TXT", car("ALDER") + record("BRISK", "COUPE", dims("250", "140", "140")));
+    window_.emplace(places_, desktop_, "1996");
     desk.onMessage = [this] { focusAtMessage.push_back(focusName()); };
   }
 
@@ -109,15 +109,15 @@ TEST_F(SearchWindowTest, run_replaces_the_report_in_the_unit_shown_and_opens_it_
   for (const auto& [units, from, to, values] :
        {std::tuple{"Metric", "2.6E2", "+270", "  265.0  150.0  148.0 \r\n"},
         {"Imperial", "104.3", "104.4", "  104.3  59.1   58.3  \r\n"}}) {
-    writeFile("REPORT.TXT", "old result");
+    write("REPORT.TXT", "old result");
     desk.opened.clear();
     std::vector<bool> frameShown;  // at each pass of the event pump
     desk.onPump = [&](int) { frameShown.push_back(c("S_FRAME").visible()); };
     run({{"S_WB1", from}, {"S_WB2", to}}, units);
     EXPECT_EQ(frameShown, (std::vector<bool>{true, true, false}));
     EXPECT_TRUE(desk.messages().empty());
-    EXPECT_EQ(desk.opened, Messages{(root_ / "REPORT.TXT").string()});
-    EXPECT_EQ(readFile("REPORT.TXT"), kHeader + alder + values + "\r\n1    Models found\r\n");
+    EXPECT_EQ(desk.opened, Messages{(data_ / "REPORT.TXT").string()});
+    EXPECT_EQ(read("REPORT.TXT"), kHeader + alder + values + "\r\n1    Models found\r\n");
   }
 }
 
@@ -138,7 +138,7 @@ TEST_F(SearchWindowTest, input_checks_show_one_message_and_leave_the_focus_as_de
       {{{"S_WB2", "250"}}, both("Wheelbase"), "S_WB1"},
   };
   for (const auto& [boxes, message, focus] : cases) {
-    writeFile("REPORT.TXT", "old result");
+    write("REPORT.TXT", "old result");
     desk.shown.clear();
     focusAtMessage.clear();
     run(boxes);
@@ -146,7 +146,7 @@ TEST_F(SearchWindowTest, input_checks_show_one_message_and_leave_the_focus_as_de
     EXPECT_EQ(focusAtMessage, Messages{"B_RUN"}) << message;  // before the focus moves
     EXPECT_EQ(focusAfterRun, focus) << message;
     // The old result is gone even though the check stopped the click.
-    EXPECT_FALSE(fs::exists(root_ / "REPORT.TXT"));
+    EXPECT_FALSE(fs::exists(data_ / "REPORT.TXT"));
   }
   EXPECT_EQ(desk.pumps, 0);
   EXPECT_TRUE(desk.opened.empty());
@@ -155,17 +155,17 @@ TEST_F(SearchWindowTest, input_checks_show_one_message_and_leave_the_focus_as_de
 TEST_F(SearchWindowTest, over_2000_hits_stop_with_message_and_the_file_is_still_written) {
   std::string year;
   for (int i = 0; i < 2100; ++i) year += car("ALDER");
-  writeFile("SP1990.TXT", year);
+  write("SP1990.TXT", year);
   run({});
   EXPECT_EQ(desk.messages(), Messages{"The search returned over 2000 hits and has been "
                                       "automatically stopped.  Use smaller ranges and try again."});
   EXPECT_EQ(desk.opened.size(), 1u);
-  EXPECT_TRUE(readFile("REPORT.TXT").ends_with("148.0 \r\n\r\n2001 Models found\r\n"));
+  EXPECT_TRUE(read("REPORT.TXT").ends_with("148.0 \r\n\r\n2001 Models found\r\n"));
 }
 
 TEST_F(SearchWindowTest, undeletable_old_result_stops_before_any_check) {
   // The current folder has gone: the old result can not be deleted.
-  const Places gone(root_ / "gone", root_, root_ / "report");
+  const Places gone(data_ / "gone", data_.path(), data_ / "report");
   window_.emplace(gone, desktop_, "1996");
   run({{"S_WB1", "abc"}});  // would fail the numeric check
   EXPECT_EQ(desk.messages(), Messages{"Can not delete the file REPORT.TXT in the Kalvo folder.  "
@@ -177,15 +177,15 @@ TEST_F(SearchWindowTest, undeletable_old_result_stops_before_any_check) {
 
 TEST_F(SearchWindowTest, result_name_taken_during_the_run_is_left_alone) {
   desk.onPump = [&](int pass) {
-    if (pass == 3) writeFile("report.txt", "someone else's");
+    if (pass == 3) write("report.txt", "someone else's");
   };
   run({});
-  EXPECT_EQ(readFile("report.txt"), "someone else's");
-  fs::remove(root_ / "report.txt");
+  EXPECT_EQ(read("report.txt"), "someone else's");
+  fs::remove(data_ / "report.txt");
   desk.onPump = nullptr;
-  fs::create_directory(root_ / "REPORT.TXT");
+  fs::create_directory(data_ / "REPORT.TXT");
   run({});
-  EXPECT_TRUE(fs::is_directory(root_ / "REPORT.TXT"));
+  EXPECT_TRUE(fs::is_directory(data_ / "REPORT.TXT"));
   const std::string exists =
       "The file REPORT.TXT exists in the Kalvo folder.  If a previous report is open,  close it "
       "and run the search again.  Otherwise,  delete the file manually.";
@@ -196,17 +196,17 @@ TEST_F(SearchWindowTest, result_name_taken_during_the_run_is_left_alone) {
 TEST_F(SearchWindowTest, unwritable_result_file_is_reported_and_not_opened) {
   // The folder disappears while the search runs, so REPORT.TXT can not be created.
   desk.onPump = [&](int pass) {
-    if (pass == 3) fs::rename(root_, root_.string() + "-moved");
+    if (pass == 3) fs::rename(data_.path(), data_.path().string() + "-moved");
   };
   run({});
-  fs::rename(root_.string() + "-moved", root_);
+  fs::rename(data_.path().string() + "-moved", data_.path());
   ASSERT_EQ(desk.messages().size(), 1u);
   EXPECT_TRUE(desk.messages()[0].starts_with(
       "The file REPORT.TXT could not be written in the Kalvo folder.  Make sure the folder can "
       "be written to and the disk is not full,  then run the search again."))
       << desk.messages()[0];
   EXPECT_TRUE(desk.opened.empty());
-  EXPECT_FALSE(fs::exists(root_ / "REPORT.TXT"));
+  EXPECT_FALSE(fs::exists(data_ / "REPORT.TXT"));
 }
 
 }  // namespace

@@ -39,21 +39,21 @@ TEST_F(Generations, a_change_beyond_tolerance_a_missing_year_or_no_measure_start
   writeYear(1997, vehicle("ALDER", "Spey", "   ", "N/A", "-1 ", "   "));
   writeYear(1998, vehicle("ALDER", "Spey", "268", "153", "148", "481"));
   const GenerationsRequest request{"Alder ", "spey", {}, core::UnitSystem::Metric};
-  const auto result = findGenerations(request, *places_, 2000);
+  const auto result = findGenerations(request, places_, 2000);
   EXPECT_EQ(result.make, "ALDER");
   EXPECT_EQ(result.model, "Spey");
   EXPECT_EQ(runsOf(result),
             (std::vector<std::string>{"1990-1991", "1992-1993 WB 265>268", "1994-1994 TF 151>153",
                                       "1996-1996 +1", "1997-1997 ?", "1998-1998 ?"}));
-  EXPECT_EQ(runsOf(findGenerations(request, *places_, 2000, 1)), runsOf(result));
+  EXPECT_EQ(runsOf(findGenerations(request, places_, 2000, 1)), runsOf(result));
 
   // A wider tolerance joins the redesign and the TF step; the gap and the blank year stay.
   const GenerationsRequest wide{"ALDER", "SPEY", {{core::WB, 3}, {core::TF, 2}}, {}};
-  EXPECT_EQ(runsOf(findGenerations(wide, *places_, 2000)),
+  EXPECT_EQ(runsOf(findGenerations(wide, places_, 2000)),
             (std::vector<std::string>{"1990-1994", "1996-1996 +1", "1997-1997 ?", "1998-1998 ?"}));
 
   const GenerationsRequest none{"ALDER", "Tay", {}, {}};
-  EXPECT_EQ(findGenerations(none, *places_, 2000).problem, "No year file holds ALDER Tay.");
+  EXPECT_EQ(findGenerations(none, places_, 2000).problem, "No year file holds ALDER Tay.");
 }
 
 }  // namespace

@@ -4,12 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
-#include "core/Places.h"
+#include "DataFolder.h"
 #include "output/json/JsonWriter.h"
 #include "output/similar/SimilarVehicles.h"
 
@@ -24,14 +22,10 @@ inline std::string vehicle(const std::string& make, const std::string& model, co
          wb + tf + tr + cw + "55/4596</DA></R>\r\n";
 }
 
-class SimilarFolder : public ::testing::Test {
+class SimilarFolder : public test::DataFolder {
  protected:
-  void SetUp() override {
-    ASSERT_FALSE(folder_.path().empty());
-    places_.emplace(folder_.path(), folder_.path(), folder_.path());
-  }
   void writeYear(int year, const std::string& text) {
-    orv::test::writeBytes(folder_ / ("SP" + std::to_string(year) + ".TXT"), text);
+    write("SP" + std::to_string(year) + ".TXT", text);
   }
   // Each match as "year make model distance".
   static std::vector<std::string> shortly(const SimilarResult& result) {
@@ -41,9 +35,6 @@ class SimilarFolder : public ::testing::Test {
                       m.vehicle.model + " " + jsonNumber(m.distance));
     return lines;
   }
-
-  orv::test::TempFolder folder_;
-  std::optional<core::Places> places_;
 };
 
 }  // namespace orv::output::testing

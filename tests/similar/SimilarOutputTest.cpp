@@ -21,7 +21,7 @@ class SimilarOutput : public SimilarFolder {
   }
   SimilarResult find(core::UnitSystem units) {
     request.units = units;
-    return findSimilar(request, *places_, 2000);
+    return findSimilar(request, places_, 2000);
   }
   SimilarRequest request;
 };
@@ -69,7 +69,7 @@ TEST_F(SimilarOutput, page_escapes_data_and_shows_the_generations) {
   writeYear(1991, vehicle("A<B>&\"", "M\r\nX", "269", "150", "148"));
   const auto result = find(core::UnitSystem::Metric);
   const auto generations =
-      findGenerations({"A<B>&\"", "m\r\nx", {}, core::UnitSystem::Metric}, *places_, 2000);
+      findGenerations({"A<B>&\"", "m\r\nx", {}, core::UnitSystem::Metric}, places_, 2000);
   const std::string page = similarPage(result, &generations, "<v>");
   EXPECT_TRUE(
       page.starts_with("<html>\r\n<head>\r\n <title>ORV - Orvane.  Version: &lt;v&gt;"

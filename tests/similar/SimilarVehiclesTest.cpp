@@ -21,9 +21,9 @@ class Similar : public SimilarFolder {
  protected:
   // On every core; one thread and three give the same result.
   SimilarResult find(const SimilarRequest& request) {
-    auto result = findSimilar(request, *places_, 2000);
+    auto result = findSimilar(request, places_, 2000);
     for (const int threads : {1, 3}) {
-      const auto again = findSimilar(request, *places_, 2000, threads);
+      const auto again = findSimilar(request, places_, 2000, threads);
       EXPECT_EQ(shortly(again), shortly(result)) << threads;
       EXPECT_EQ(again.lacking, result.lacking);
     }
@@ -119,12 +119,12 @@ TEST_F(Similar, the_chosen_vehicle_is_the_first_row_of_its_name_and_is_left_out)
   };
   for (const auto& [choice, problem] : problems) {
     request.vehicle = choice;
-    result = findSimilar(request, *places_, 2000);
+    result = findSimilar(request, places_, 2000);
     EXPECT_EQ(result.problem, problem);
     EXPECT_TRUE(result.matches.empty());
   }
   request = typed(265, 150, 148, defaultCriteria(std::vector<Field>{core::WB, core::CW, core::OL}));
-  EXPECT_EQ(findSimilar(request, *places_, 2000).problem, "There is no value for CW or OL.");
+  EXPECT_EQ(findSimilar(request, places_, 2000).problem, "There is no value for CW or OL.");
 }
 
 }  // namespace
