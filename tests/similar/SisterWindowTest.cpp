@@ -1,6 +1,7 @@
 // The sister-vehicle window driven as a person drives it, over two small year files whose
 // matches are worked out by hand: the checks before a run, imperial values read back with
 // the program's factors, and the page written and opened with the reference left out.
+#include <filesystem>
 #include <functional>
 #include <regex>
 
@@ -30,14 +31,18 @@ class SisterWindowTest : public SimilarFolder {
                   vehicle("E", "e", "265", "   ", "148"));
     writeYear(1991,
               vehicle("A", "a", "265", "150", "148") + vehicle("F", "f", "264", "149", "147"));
-    window_.emplace(*places_, desktop_, "1991.1", "1992");
+    // The page goes to the report folder, which start-up makes private to the user.
+    std::filesystem::create_directory(places_.reportFolder());
+    std::filesystem::permissions(places_.reportFolder(), std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::replace);
+    window_.emplace(places_, desktop_, "1991.1", "1992");
     desk.onMessage = [this] { focusAtMessage.push_back(focusName()); };
   }
 
   // The first row of `make` in 1990, as the main window's selection hands it over.
   std::optional<Vehicle> row(const std::string& make) {
     Selection selection;
-    selection.readYear(*places_, "1990");
+    selection.readYear(places_, "1990");
     selection.chooseRows(make, "");
     return selection.currentVehicle();
   }
@@ -55,7 +60,7 @@ class SisterWindowTest : public SimilarFolder {
       name == "C_USE" ? c(name, line).userClick() : c(name, line).userType(text);
   }
   std::string focusName() const { return form_->focus() ? form_->focus()->displayName() : ""; }
-  std::string page() const { return orv::test::readBytes(*pageFilePath(*places_)); }
+  std::string page() const { return orv::test::readBytes(*pageFilePath(places_)); }
   bool pageHas(std::string_view text) const { return page().find(text) != std::string::npos; }
   // The matches listed on the page as "year make model distance".
   Lines matches() const {
@@ -111,7 +116,7 @@ TEST_F(SisterWindowTest, runs_write_the_matches_the_reference_left_out_and_keep_
     EXPECT_TRUE(pageHas("<B>Sister vehicles of " + reference + "</B>")) << reference;
     EXPECT_EQ(pageHas("<B>Generations of A a</B>"), reference == "1990 A a") << reference;
   }
-  EXPECT_EQ(desk.opened, Lines(std::size(runs), pageFilePath(*places_)->string()));
+  EXPECT_EQ(desk.opened, Lines(std::size(runs), pageFilePath(places_)->string()));
   EXPECT_TRUE(desk.messages().empty());
 }
 
@@ -150,7 +155,7 @@ TEST_F(SisterWindowTest, bad_input_tells_what_is_wrong_focuses_the_box_and_write
        "Check at least one measure to compare.",
        "C_USE(0)"},
   };
-  orv::test::writeBytes(*pageFilePath(*places_), "earlier page");
+  orv::test::writeBytes(*pageFilePath(places_), "earlier page");
   for (const auto& [edits, message, focus] : cases) {
     desk.shown.clear();
     focusAtMessage.clear();
