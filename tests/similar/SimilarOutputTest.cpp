@@ -1,5 +1,5 @@
 // The page, the text and the JSON of small results, written out by hand: columns, units,
-// escapes of markup and line breaks in the data, and the source named.
+// escapes of markup and line breaks in the data, the generations, and the source named.
 #include "SimilarFolder.h"
 #include "output/similar/SimilarOutput.h"
 
@@ -81,6 +81,12 @@ TEST_F(SimilarOutput, page_escapes_data_and_shows_the_generations) {
   EXPECT_TRUE(
       page.ends_with("<font size=-1>Source: version &lt;v&gt;, year files SP1990.TXT to "
                      "SP1991.TXT (2 files).</font>\r\n </body>\r\n </html>\r\n"));
+  const auto inches =
+      findGenerations({"A<B>&\"", "M\r\nX", {}, core::UnitSystem::Imperial}, places_, 2000);
+  EXPECT_NE(similarText(result, &inches, "v")
+                .find("Generation 2: 1991\r\nNew: WB +1.2 in (104.8 "
+                      "to 106.0)\r\n"),
+            std::string::npos);
   request.typed = {};
   EXPECT_NE(similarPage(find(core::UnitSystem::Metric), nullptr, "v")
                 .find("</B></CENTER>\r\n<BR><BR>\r\nThere is no value for WB, TF or TR.<BR>\r\n"),

@@ -38,19 +38,14 @@ TEST_F(Similar, matches_rank_by_distance_then_year_then_file_order) {
                 vehicle("E", "e", "265", "   ", "148") + vehicle("F", "f", "265", "N/A", "148") +
                 vehicle("G", "g", "265", "150", "148"));
   writeYear(1985, vehicle("H", "h", "266", "150", "148") + vehicle("I", "i", "265", "150", "148"));
-  const Criterion wb2{core::WB, 2}, tf0{core::TF, 0}, tr1{core::TR, 1}, tf1{core::TF, 1};
+  const Criterion wb2{core::WB, 2}, tf0{core::TF, 0}, tr1{core::TR, 1};
   const std::pair<SimilarRequest, Lines> cases[] = {
       // 1 cm each: D is 2 away; E and F lack TF.
       {typed(265, 150, 148),
        {"1985 I i 0", "1990 A a 0", "1990 G g 0", "1985 H h 1", "1990 B b 1", "1990 C c 1"}},
-      // WB within 2: B and H at 0.5, D at 1; C stays at 1 through TF and TR.
-      {typed(265, 150, 148, {wb2, tf1, tr1}),
-       {"1985 I i 0", "1990 A a 0", "1990 G g 0", "1985 H h 0.5", "1990 B b 0.5", "1990 C c 1",
-        "1990 D d 1"}},
-      // TF equal: C (151) goes.
+      // WB within 2: B and H at 0.5, D at 1; TF equal: C (151) goes.
       {typed(265, 150, 148, {wb2, tf0, tr1}),
        {"1985 I i 0", "1990 A a 0", "1990 G g 0", "1985 H h 0.5", "1990 B b 0.5", "1990 D d 1"}},
-      // A typed value between the stored ones.
       // A typed value between the stored ones: all at 0.5, in year and file order.
       {typed(265.5, 150, 148, {{core::WB, 1}}),
        {"1985 H h 0.5", "1985 I i 0.5", "1990 A a 0.5", "1990 B b 0.5", "1990 E e 0.5",
@@ -64,20 +59,6 @@ TEST_F(Similar, matches_rank_by_distance_then_year_then_file_order) {
   }
   EXPECT_EQ(find(typed(265, 150, 148)).lacking, 2);
   EXPECT_EQ(find(typed(265, 150, 148, {{core::WB, 1}})).lacking, 0);
-}
-
-TEST_F(Similar, curb_weight_takes_25_kg_and_any_measure_can_be_chosen) {
-  writeYear(1990, vehicle("A", "a", "265", "150", "148", "480", "1375") +
-                      vehicle("B", "b", "265", "150", "148", "480", "1360") +
-                      vehicle("C", "c", "265", "150", "148", "482", "1400") +
-                      vehicle("D", "d", "265", "150", "148", "479", "    "));
-  SimilarRequest request;
-  request.typed[core::CW] = 1350;
-  request.typed[core::OL] = 480;
-  request.by = defaultCriteria(std::vector<Field>{core::CW, core::OL});
-  const auto result = find(request);
-  EXPECT_EQ(shortly(result), (Lines{"1990 B b 0.4", "1990 A a 1"}));  // 10 kg of 25; 25 of 25
-  EXPECT_EQ(result.lacking, 1);
 }
 
 TEST_F(Similar, more_than_2000_matches_keep_the_2000_nearest_and_say_so) {
