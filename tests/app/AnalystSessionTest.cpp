@@ -1,13 +1,14 @@
-// The analyst's commands on the real main window with a real X server's mouse (Xvfb and
-// xdotool): a right-click on a grid row opens its context menu, whose Vehicle Sheet writes
-// and opens the sheet of that row; two rows are added to the comparison from the same menu,
-// and the menu bar's Compare opens their comparison.
-#include <QMenu>
+// The analyst's commands on the real main window with a real X server's mouse and keyboard
+// (Xvfb and xdotool): the grid rows' context menu and the menu bar open the vehicle sheet,
+// the comparison and the sister-vehicle window, and the pages they write are read back.
+#include <QLineEdit>
 #include <QMenuBar>
-#include <QProcess>
 #include <QTextEdit>
+#include <QTimer>
 
 #include "RealWindow.h"
+#include "XPointer.h"
+#include "windows/similar/SisterWindow.h"
 
 using namespace orv::testing;
 
@@ -15,38 +16,37 @@ class AnalystSessionTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<RealWindow> w_;
+  XPointer x_;
 
-  // xdotool moves the pointer to `at` inside `w` and clicks `button` there.
-  void click(QWidget* w, QPoint at, const char* button = "1") {
-    const QPoint g = w->mapToGlobal(at);
-    QCOMPARE(QProcess::execute("xdotool", {"mousemove", "--sync", QString::number(g.x()),
-                                           QString::number(g.y()), "click", button}),
-             0);
-    QTest::qWait(200);
-  }
-  // The open popup menu's item `text` clicked.
-  void choose(const QString& text) {
-    QMenu* menu = nullptr;
-    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr);
-    for (QAction* action : menu->actions()) {
-      if (action->text().remove('&').section('\t', 0, 0) == text)
-        return click(menu, menu->actionGeometry(action).center());
-    }
-    QFAIL(qPrintable("no menu item " + text));
+  // Two years of `models` KESTRO models, the window started on them.
+  void start(const char* name, int models) {
+    w_ = std::make_unique<RealWindow>(name);
+    for (const char* file : {"SP2017.TXT", "SP2019.TXT"})
+      w_->write(w_->root / "data" / file, kestroYear(models));
+    w_->start();
   }
   // A right-click on grid row `row`, then `command` from its context menu.
   void onRow(int row, const QString& command) {
-    auto* cell = w_->widget<QTextEdit>("S_TEXT2", row);
-    click(cell, cell->rect().center(), "3");
-    choose(command);
+    x_.rightClick(w_->widget<QTextEdit>("S_TEXT2", row));
+    x_.choose(command);
+  }
+
+  // In the sister window: WB's tolerance typed over with 2, Run, Close.
+  void inSisterWindow(orv::qt::FormView& sister) {
+    auto* tolerance = qobject_cast<QLineEdit*>(sister.widget("S_TOL", orv::core::WB));
+    QVERIFY(tolerance);
+    x_.click(tolerance);
+    XPointer::run({"key", "ctrl+a"}, 50);
+    XPointer::run({"type", "2"});
+    QCOMPARE(tolerance->text(), QString("2"));
+    x_.click(sister.widget("B_RUN"));
+    QTRY_COMPARE(w_->desktop->opened.size(), 1);
+    x_.click(sister.widget("B_CLOSE"));
   }
 
  private slots:
   void sheetAndComparisonFromTheRowsContextMenu() {
-    w_ = std::make_unique<RealWindow>("orvane-analyst-session");
-    for (const char* name : {"SP2017.TXT", "SP2019.TXT"})
-      w_->write(w_->root / "data" / name, kestroYear(20));
-    w_->start();
+    start("orvane-analyst-session", 20);
     w_->specs->S_MAKE->userType("KESTRO");
     w_->specs->S_MAKE->userKeyPress(orv::form::kAsciiEnter);
     w_->view->flush();
@@ -61,18 +61,40 @@ class AnalystSessionTest : public QObject {
     onRow(0, "Add to Comparison");
     onRow(1, "Add to Comparison");
     QCOMPARE(w_->specs->comparison().size(), std::size_t{2});
-    // The menu bar's Comparison title, then Compare.
-    QMenuBar* bar = w_->view->menuBar();
-    for (QAction* title : bar->actions()) {
-      if (title->text().remove('&') == "Comparison")
-        click(bar, bar->actionGeometry(title).center());
-    }
-    choose("Compare");
+    x_.choose(w_->view->menuBar(), "Comparison", "Compare");
     QTRY_COMPARE(w_->desktop->opened.size(), 2);
     const std::string page = w_->read(w_->desktop->opened.back().toStdString());
     QVERIFY(page.find("2019 KESTRO TRELLAN 1") != std::string::npos);
     QVERIFY(page.find("2019 KESTRO TRELLAN 2") != std::string::npos);
     QCOMPARE(w_->desktop->messages.join("|"), QString());
+  }
+
+  void findSisterVehiclesFromTheMenuBar() {
+    start("orvane-sister-session", 45);
+    XPointer::run({"type", "--delay", "20", "kestro"}, 50);
+    XPointer::run({"key", "Return"});
+    x_.click(w_->widget<QTextEdit>("S_TEXT1", 2));
+    QCOMPARE(w_->widget<QTextEdit>("S_MODEL", 2)->toPlainText(), QString("TRELLAN 3"));
+
+    w_->desktop->onModalShown = [&](orv::qt::FormView& sister) {
+      QTimer::singleShot(0, &sister, [&] {
+        inSisterWindow(sister);
+        if (sister.form().loaded()) sister.form().userClose();  // never left hanging
+      });
+    };
+    x_.choose(w_->view->menuBar(), "Vehicle", "Find Sister Vehicles...");
+    QTRY_COMPARE(w_->focusName(), QString("S_SCROLL2"));  // back in the main window
+
+    // WB 253 within 2 (TF and TR are alike in every record): TRELLAN 1 to 5 and 41 to 45 of
+    // both years, but not the reference itself.
+    QVERIFY(!w_->specs->sisterWindow()->form()->loaded());
+    QCOMPARE(w_->desktop->messages.join("|"), QString());
+    const std::string page = w_->read(w_->desktop->opened.value(0).toStdString());
+    for (const char* text : {"<B>Sister vehicles of 2019 KESTRO TRELLAN 3</B>", "WB within 2.0 cm",
+                             "19 vehicles match.",
+                             "<td width=50>2017</td><td width=180>KESTRO</td><td "
+                             "width=250>TRELLAN 3</td><td width=70>0.00</td>"})
+      QVERIFY2(page.find(text) != std::string::npos, text);
   }
 };
 

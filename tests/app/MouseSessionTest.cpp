@@ -3,12 +3,12 @@
 // (and the page it writes) are looked at after every step. Runs under Xvfb.
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QProcess>
 #include <QScrollBar>
 #include <QTextEdit>
 
 #include "RealWindow.h"
 #include "WidgetParts.h"
+#include "XPointer.h"
 
 using namespace orv::testing;
 
@@ -16,25 +16,11 @@ class MouseSessionTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<RealWindow> w_;
-  QPoint pointerAt_{-1, -1};
+  XPointer x_;
 
   QScrollBar* bar() { return w_->widget<QScrollBar>("S_SCROLL"); }
   QString modelInRow(int row) { return w_->widget<QTextEdit>("S_MODEL", row)->toPlainText(); }
   QRect thumb() { return scrollBarPart(bar(), QStyle::SC_ScrollBarSlider); }
-
-  // Runs xdotool with the pointer at `at` inside `w`, then lets the window handle what the
-  // X server delivered.
-  void pointer(QWidget* w, QPoint at, const QStringList& then, int settle = 250) {
-    const QPoint g = w->mapToGlobal(at);
-    QStringList args{"mousemove", "--sync", QString::number(g.x()), QString::number(g.y())};
-    // A synchronous move onto the place the pointer already is waits for one that never comes.
-    if (g == pointerAt_) args.clear();
-    pointerAt_ = g;
-    args += then;
-    if (!args.isEmpty()) QCOMPARE(QProcess::execute("xdotool", args), 0);
-    QTest::qWait(settle);
-  }
-  void click(QWidget* w, QPoint at, int settle = 250) { pointer(w, at, {"click", "1"}, settle); }
 
  private slots:
   void aSessionWithTheMouse() {
@@ -44,16 +30,16 @@ class MouseSessionTest : public QObject {
     w_->start();
     // The make list, opened at its arrow; an entry clicked.
     auto* make = w_->widget<QComboBox>("S_MAKE");
-    click(make, comboBoxArrow(make).center(), 600);
+    x_.click(make, comboBoxArrow(make).center(), 600);
     QAbstractItemView* list = make->view();
     QTRY_VERIFY(list->isVisible());
-    click(list->viewport(),
-          list->visualRect(list->model()->index(make->findText("KESTRO"), 0)).center());
+    x_.click(list->viewport(),
+             list->visualRect(list->model()->index(make->findText("KESTRO"), 0)).center());
     QTRY_COMPARE(make->currentText(), QString("KESTRO"));
 
     // Three clicks on the down arrow: three single steps, and nothing after the last.
     for (int i = 1; i <= 3; ++i) {
-      click(bar(), scrollBarPart(bar(), QStyle::SC_ScrollBarAddLine).center());
+      x_.click(bar(), scrollBarPart(bar(), QStyle::SC_ScrollBarAddLine).center());
       QCOMPARE(bar()->value(), i);
     }
     QTest::qWait(kPastRepeatDelay);
@@ -61,28 +47,28 @@ class MouseSessionTest : public QObject {
     QCOMPARE(w_->focusName(), QString("S_SCROLL2"));
 
     // One click in the trough below the thumb: one large step.
-    click(bar(), {thumb().center().x(), thumb().bottom() + 10}, kPastRepeatDelay);
+    x_.click(bar(), {thumb().center().x(), thumb().bottom() + 10}, kPastRepeatDelay);
     QCOMPARE(modelInRow(0), QString("TRELLAN 14"));
 
     // The thumb dragged to the bottom: the grid ends at the last model.
     const QPoint from = thumb().center();
-    pointer(bar(), from, {"mousedown", "1"}, 100);
+    x_.at(bar(), from, {"mousedown", "1"}, 100);
     for (int y = from.y() + 20; y < bar()->height() + 40; y += 20)
-      pointer(bar(), {from.x(), y}, {}, 50);
-    pointer(bar(), {from.x(), bar()->height() + 40}, {"mouseup", "1"}, kPastRepeatDelay);
+      x_.at(bar(), {from.x(), y}, {}, 50);
+    x_.at(bar(), {from.x(), bar()->height() + 40}, {"mouseup", "1"}, kPastRepeatDelay);
     QCOMPARE(modelInRow(13), QString("TRELLAN 45"));
     QVERIFY(!bar()->isSliderDown());
 
     // One notch of the wheel up over the cells: three models back.
     auto* cell = w_->widget<QTextEdit>("S_TEXT3", 5);
-    pointer(cell, cell->rect().center(), {"click", "4"});
+    x_.at(cell, cell->rect().center(), {"click", "4"});
     QCOMPARE(modelInRow(0), QString("TRELLAN 29"));
 
     // A click on a row selects it; a double click opens its model report.
-    click(cell, cell->rect().center());
+    x_.click(cell, cell->rect().center());
     QCOMPARE(w_->widget<QTextEdit>("S_MODEL", 5)->palette().color(QPalette::Base),
              QColor(0, 0, 128));
-    pointer(cell, cell->rect().center(), {"click", "--repeat", "2", "--delay", "80", "1"}, 500);
+    x_.at(cell, cell->rect().center(), {"click", "--repeat", "2", "--delay", "80", "1"}, 500);
     QCOMPARE(w_->desktop->opened.size(), 1);
     const std::string page = w_->read(w_->desktop->opened.front().toStdString());
     QVERIFY2(page.find("<CENTER><B>2019 KESTRO TRELLAN 34</B></CENTER>") != std::string::npos,
