@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,11 @@ class RowList {
  public:
   RowList() = default;
   explicit RowList(YearDataPtr data) : data_(std::move(data)) {}
+  // An empty row list over `data` in the storage of `recycled`.
+  RowList(YearDataPtr data, RowList recycled)
+      : data_(std::move(data)), rows_(std::move(recycled.rows_)) {
+    rows_.clear();
+  }
 
   std::size_t size() const { return rows_.size(); }
   bool empty() const { return rows_.empty(); }
@@ -71,9 +77,16 @@ class RowList {
 // leading blank keeps the blank in the compared characters and so does not match.
 bool passesModelFilter(std::string_view modelRecord, std::string_view upperFilter);
 
+// Receives the model groups of a row list in row order: the first word of each row's model,
+// a repeat of the group just before left out. A view into the year data.
+using GroupSink = std::function<void(std::string_view group)>;
+
 // The row list of `make` (trimmed and upper-cased here) narrowed by `filter` (the same), in
-// the year data; empty for a blank make.
-RowList rowList(const YearDataPtr& data, std::string_view make, std::string_view filter);
+// the year data; empty for a blank make. With `onGroup`, its model groups are handed out in
+// the same pass, while each record is at hand. The rows are kept in `recycled`'s storage:
+// a fresh megabyte costs more in page faults than the walk spends on it.
+RowList rowList(const YearDataPtr& data, std::string_view make, std::string_view filter,
+                const GroupSink& onGroup = {}, RowList recycled = {});
 
 // Every model record of the year data, make after make, in file order (the export of a
 // whole year).

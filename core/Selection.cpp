@@ -18,10 +18,11 @@ bool Selection::readYear(const Places& places, std::string_view yearText) {
   return readYearFile(places, "SP" + std::string(trimBlanks(yearText)) + ".TXT", yearText);
 }
 
-bool Selection::chooseRows(std::string_view make, std::string_view filter) {
+bool Selection::chooseRows(std::string_view make, std::string_view filter,
+                           const GroupSink& onGroup) {
   std::string wanted = toUpper(trimBlanks(make));
   if (wanted.empty()) return false;
-  rows_ = rowList(yearData_, wanted, filter);
+  rows_ = rowList(yearData_, wanted, filter, onGroup, std::move(rows_));
   make_ = std::move(wanted);
   filter_ = toUpper(trimBlanks(filter));
   return true;

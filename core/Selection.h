@@ -32,8 +32,9 @@ class Selection {
 
   // --- the row list ---
   // Rebuilds the row list from the year data: the records of `make` whose model begins with
-  // `filter` (both trimmed and upper-cased here). A blank make changes nothing: false.
-  bool chooseRows(std::string_view make, std::string_view filter);
+  // `filter` (both trimmed and upper-cased here). A blank make changes nothing: false. With
+  // `onGroup`, the model groups of the new rows are handed out (see rowList).
+  bool chooseRows(std::string_view make, std::string_view filter, const GroupSink& onGroup = {});
   const RowList& rows() const { return rows_; }
   // The make and filter of the row list, trimmed and upper-cased.
   const std::string& make() const { return make_; }

@@ -1,9 +1,11 @@
 // The walks over arbitrary year data: the make list, the make scan (one make and every
 // make), the row list and the record walk. Input: a make text, a model filter, then the data.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "FuzzCheck.h"
+#include "core/ListOrder.h"
 #include "core/RowList.h"
 #include "core/TagText.h"
 #include "core/Text.h"
@@ -72,22 +74,47 @@ void checkMakeScan(std::string_view data, std::string_view makeText, std::string
   // The scan of one make is not a part of the scan of all: past a make it does not want, it
   // looks for the next record from that make's end, not from the record's end.
   const std::string wanted = toUpper(trimBlanks(makeText));
+  const std::string upperFilter = toUpper(trimBlanks(filter));
+  std::size_t passing = 0;
   forEachModelRecord(data, wanted, [&](std::string_view record) {
     FUZZ_CHECK(within(record, data) && record.starts_with("<MA>"),
                "a record of the make scan is a model record of the data");
     FUZZ_CHECK(equalsTrimmedUpper(tagValue(record, "MA"), wanted),
                "a record of the make scan has the wanted make");
+    passing += passesModelFilter(record, upperFilter) ? 1 : 0;
   });
   const auto yearData = yearDataOf(std::string(data));
   const std::string_view copy = yearData->text;
-  const auto rows = rowList(yearData, makeText, filter);
-  const std::string upperFilter = toUpper(trimBlanks(filter));
+  std::vector<std::string_view> groups;
+  const auto rows =
+      rowList(yearData, makeText, filter, [&](std::string_view group) { groups.push_back(group); });
+  FUZZ_CHECK(rows.size() == (wanted.empty() ? 0 : passing),
+             "the rows are the make's records that pass the filter");
+  std::vector<std::string_view> expectedGroups;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     FUZZ_CHECK(passesModelFilter(rows.text(i), upperFilter), "every row passes the model filter");
     FUZZ_CHECK(within(rows.text(i), copy), "a row is a view into the data");
     checkVehicle(rows[i], rows.text(i));
+    const std::string_view group = firstWord(tagValue(rows.text(i), "MO", ""));
+    if (i == 0 || expectedGroups.back() != group) expectedGroups.push_back(group);
   }
-  if (wanted.empty()) FUZZ_CHECK(rows.empty(), "a blank make lists no rows");
+  // The unfiltered rows recycled: their storage, none of their rows.
+  const auto recycled = rowList(yearData, makeText, filter, {}, rowList(yearData, makeText, ""));
+  FUZZ_CHECK(recycled.size() == rows.size(), "neither groups nor recycled storage change the rows");
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    FUZZ_CHECK(recycled.text(i) == rows.text(i), "recycled storage holds the new rows");
+  FUZZ_CHECK(std::equal(groups.begin(), groups.end(), expectedGroups.begin(), expectedGroups.end()),
+             "the groups are each row's first model word, repeats in a row left out");
+}
+
+// The list order sorts any texts as a stable sort by listOrderBefore does.
+void checkListOrder(std::vector<std::string> sorted) {
+  std::vector<std::string> expected = sorted;
+  sortAsList(sorted);
+  std::stable_sort(
+      expected.begin(), expected.end(),
+      [](const std::string& a, const std::string& b) { return listOrderBefore(a, b); });
+  FUZZ_CHECK(sorted == expected, "the list order is listOrderBefore's, equal entries as added");
 }
 
 void checkRecordWalk(std::string_view data) {
@@ -127,6 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   // The first make of the data, so that the make scan finds something on most inputs.
   const auto names = makeNames(data);
   if (!names.empty()) checkMakeScan(data, names.front(), filter);
+  checkListOrder(names);
   checkRecordWalk(data);
   return 0;
 }

@@ -1,9 +1,6 @@
 // The row list and the model filter S_MODELDROP. The row list is the selection's; the hidden
 // list box S_LIST keeps its place in the design (its colours mark the selected row, its
 // double-click opens the model page) but holds no copy of the records.
-#include <optional>
-
-#include "core/TagText.h"
 #include "core/Text.h"
 #include "windows/main/SpecsWindow.h"
 
@@ -23,20 +20,11 @@ void SpecsWindow::setUpScrollBar() {
 
 void SpecsWindow::F_LOADMODEL() {
   S_MAKE->setText(toUpper(trimBlanks(S_MAKE->text())));
-  if (!selection_.chooseRows(S_MAKE->text(), "")) return;
-
   // While the filter's tag is "1" no model groups are offered.
-  if (S_MODELDROP->tag != "1") {
-    std::optional<std::string_view> lastGroup;
-    const RowList& rows = selection_.rows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-      // Only the model is needed here: one lookup a record, not a whole VehicleRecord.
-      const std::string_view group = firstWord(tagValue(rows.text(i), "MO", ""));
-      if (lastGroup == group) continue;
-      lastGroup = group;
-      S_MODELDROP->addItem(std::string(group));
-    }
-  }
+  GroupSink offer;
+  if (S_MODELDROP->tag != "1")
+    offer = [this](std::string_view group) { S_MODELDROP->addItem(std::string(group)); };
+  if (!selection_.chooseRows(S_MAKE->text(), "", offer)) return;
 
   setUpScrollBar();
   F_LINE_SET2(-1);
