@@ -1,8 +1,9 @@
 #!/bin/sh
 # Runs the search benchmark (which generates its data once and times grep -c '<R>' over the
 # same files), then times whole processes over the same files: orvane-cli search, start to
-# exit, on every core and held to one core, beside grep -c '<R>' and a bare read of the
-# files (cat). Usage: bench/search/run.sh build-dir [benchmark options]
+# exit, on every core and held to one core, and orvane-cli similar over typed values,
+# beside grep -c '<R>' and a bare read of the files (cat).
+# Usage: bench/search/run.sh build-dir [benchmark options]
 set -eu
 build=${1:-build}
 shift || true
@@ -15,12 +16,13 @@ cli=$(cd "$build/bin" && pwd)/orvane-cli
 # Output goes to files: GNU grep stops at its first match when it writes to /dev/null.
 narrow="'$cli' --data '$data' search --wb 250 252 --tf 150 151 --tr 150 152 >'$data/cli-narrow.txt'"
 inches="'$cli' --data '$data' search --wb 98.4 99.2 --tf 59 59.5 --units in >'$data/cli-inches.txt'"
+similar="'$cli' --data '$data' similar --wb 251 --tf 150 --tr 151 --format text >'$data/cli-similar.txt'"
 # The scan's threads all on the first core: what the search costs without the second.
 onecore="taskset -c 0 $narrow"
 grep="cd '$data' && LC_ALL=C grep -c '<R>' SP*.TXT >'$data/grep-counts.txt'"
 read="cd '$data' && cat SP*.TXT >/dev/null"
-names="narrow inches grep read"
-command -v taskset >/dev/null 2>&1 && names="narrow onecore inches grep read"
+names="narrow inches similar grep read"
+command -v taskset >/dev/null 2>&1 && names="narrow onecore inches similar grep read"
 echo "whole processes over $(du -sh --apparent-size "$data" | cut -f1) of year files (page cache):"
 if command -v hyperfine >/dev/null 2>&1; then
   set --
