@@ -8,9 +8,12 @@
 #include <filesystem>
 #include <string>
 
+#include "core/SharedState.h"
+
 namespace orv::sample {
 
-inline constexpr int kFirstYear = 1971;
+// The data set begins where the viewer's year list begins.
+inline constexpr int kFirstYear = core::kFirstModelYear;
 
 // The last year written when none is asked for: the year after `calendarYear`, never before
 // 2027, so a fresh start finds the file of the current calendar year.
