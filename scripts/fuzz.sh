@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang 14 into build-fuzz/ and runs each for SECONDS
-# (default 30), two at a time, each on a temporary copy of its starting inputs in fuzz/ (the
+# (default 20), two at a time, each on a temporary copy of its starting inputs in fuzz/ (the
 # repository stays unchanged). Fails on any finding: a crash, a failed property, a leak, an
 # input slower than 5 s or a process above 2 GB. Usage: scripts/fuzz.sh [SECONDS [TARGET...]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-30}
+seconds=${1:-20}
 shift || true
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORVANE_WERROR=ON -DORVANE_FUZZ=ON >/dev/null

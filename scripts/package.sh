@@ -5,9 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-CC=gcc CXX=g++ cmake -S . -B build-package -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_WERROR=ON \
-  -DORVANE_TESTS=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON \
-  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Test=ON >/dev/null
+scripts/configure-gcc.sh build-package -DORVANE_TESTS=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON \
+  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Test=ON
 cmake --build build-package -j"$(nproc)"
 cd build-package
 rm -f orvane_*.deb

@@ -2,13 +2,14 @@
 # Installs the Debian packages the build and the tests need, only when some are missing.
 set -euo pipefail
 # The X server packages serve the mouse and installed-program tests; libclang-rt-14-dev the
-# sanitizers and libFuzzer of clang; the next line the Debian package (cpack,
-# dpkg-shlibdeps) and the installed-program test; the last line the drawings' readers (ezdxf
+# sanitizers and libFuzzer of clang; the next line the package build's reuse of the first
+# build's objects (ccache), the Debian package (cpack, dpkg-shlibdeps) and the
+# installed-program test; the last line the drawings' readers (ezdxf
 # reads the DXF files back and matplotlib draws them, Chromium renders the SVG files).
 packages=(build-essential cmake qt6-base-dev libgtest-dev libbenchmark-dev
           clang-14 libclang-rt-14-dev clang-format-14
           fonts-dejavu-core fonts-liberation xvfb xauth xdotool
-          dpkg-dev file desktop-file-utils appstream
+          ccache dpkg-dev file desktop-file-utils appstream
           python3-ezdxf python3-matplotlib chromium)
 missing=()
 for p in "${packages[@]}"; do

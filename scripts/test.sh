@@ -2,7 +2,7 @@
 # Installs what is missing, then runs every stage in turn and stops at the first that fails:
 # the formatting check, the GCC build with every test, the clang build with every test under
 # the address and undefined-behaviour sanitizers (Qt tests on the offscreen platform), the
-# fuzz targets for 30 s each, the Debian package started as installed. A new stage is one
+# fuzz targets for 20 s each, the Debian package started as installed. A new stage is one
 # more line in the list.
 set -euo pipefail
 cd "$(dirname "$0")/.."
