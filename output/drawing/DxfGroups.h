@@ -39,7 +39,7 @@ class Handles {
  public:
   std::string next() { return hex(next_++); }
   // The first handle not given out ($HANDSEED).
-  std::string seed() const { return hex(next_); }
+  std::string firstFree() const { return hex(next_); }
 
  private:
   static std::string hex(unsigned value) {

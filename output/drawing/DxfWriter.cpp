@@ -94,7 +94,7 @@ class EntityWriter {
   double k_;
 };
 
-void writeHeader(Groups& g, bool metric, const Extents& box, const std::string& seed) {
+void writeHeader(Groups& g, bool metric, const Extents& box, const std::string& firstFreeHandle) {
   g(0, "SECTION")(2, "HEADER");
   g(9, "$ACADVER")(1, "AC1015");
   g(9, "$DWGCODEPAGE")(3, "ANSI_1252");
@@ -108,7 +108,7 @@ void writeHeader(Groups& g, bool metric, const Extents& box, const std::string& 
   g(9, "$LUPREC")(70, metric ? 1 : 2);
   g(9, "$INSUNITS")(70, metric ? 4 : 1);
   g(9, "$MEASUREMENT")(70, metric ? 1 : 0);
-  g(9, "$HANDSEED")(5, seed);
+  g(9, "$HANDSEED")(5, firstFreeHandle);
   g(0, "ENDSEC");
   g(0, "SECTION")(2, "CLASSES")(0, "ENDSEC");
 }
@@ -137,7 +137,7 @@ std::string dxfFile(const Drawing& drawing, core::UnitSystem units) {
   body(0, "EOF");
 
   Groups head;
-  writeHeader(head, metric, box, handles.seed());
+  writeHeader(head, metric, box, handles.firstFree());
   return head.text() + body.text();
 }
 
