@@ -3,11 +3,13 @@
 // choices and uses the window's own builders, checks and scan.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "cli/Arguments.h"
 #include "core/Format.h"
@@ -62,5 +64,20 @@ int runExport(const Arguments& args, Context& ctx);
 
 // The unit system of --units metric|imperial (default metric); nothing after a usage error.
 std::optional<core::UnitSystem> unitSystem(const Arguments& args, Context& ctx);
+
+// The choice `option` names (the first when it is not given); nothing after a usage error
+// listing the choices.
+template <typename T, std::size_t N>
+std::optional<T> chosen(const Arguments& args, Context& ctx, std::string_view option,
+                        const std::array<std::pair<std::string_view, T>, N>& choices) {
+  const std::string text = args.value(option).value_or(std::string(choices.front().first));
+  std::string names;
+  for (std::size_t i = 0; i < N; ++i) {
+    if (choices[i].first == text) return choices[i].second;
+    names += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::string(choices[i].first);
+  }
+  ctx.usage(std::string(option) + " takes " + names + ", not '" + text + "'");
+  return std::nullopt;
+}
 
 }  // namespace orv::cli

@@ -31,21 +31,6 @@ constexpr std::array<std::pair<std::string_view, Alignment>, 3> kAlignments{
      {"front-end", Alignment::FrontEnd},
      {"rear-axle", Alignment::RearAxle}}};
 
-// The choice `option` names (the first when it is not given); nothing after a usage error
-// listing the choices.
-template <typename T, std::size_t N>
-std::optional<T> chosen(const Arguments& args, Context& ctx, std::string_view option,
-                        const std::array<std::pair<std::string_view, T>, N>& choices) {
-  const std::string text = args.value(option).value_or(std::string(choices.front().first));
-  std::string names;
-  for (std::size_t i = 0; i < N; ++i) {
-    if (choices[i].first == text) return choices[i].second;
-    names += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::string(choices[i].first);
-  }
-  ctx.usage(std::string(option) + " takes " + names + ", not '" + text + "'");
-  return std::nullopt;
-}
-
 }  // namespace
 
 int runCompare(const Arguments& args, Context& ctx) {

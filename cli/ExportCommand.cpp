@@ -56,12 +56,11 @@ int runExport(const Arguments& args, Context& ctx) {
   Selection selection;
   if (!ctx.loadYear(selection, year)) return kMessage;
 
-  RowList rows = wholeYear(selection.yearData());
-  if (const auto make = args.value("--make")) {
-    if (!selection.chooseRows(*make, args.value("--group").value_or("")))
-      return ctx.message(kNoMakeSelected);
-    rows = selection.rows();
-  }
+  const auto make = args.value("--make");
+  if (make && !selection.chooseRows(*make, args.value("--group").value_or("")))
+    return ctx.message(kNoMakeSelected);
+  // The whole year is walked only when it is what is exported.
+  const RowList rows = make ? selection.rows() : wholeYear(selection.yearData());
   std::string csv;
   appendHeader(csv);
   for (const VehicleRecord record : rows) appendRow(csv, trimBlanks(year), record, *units);

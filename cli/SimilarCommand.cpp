@@ -51,23 +51,8 @@ std::optional<double> numberIn(std::string_view text) {
 // The usage problem, empty when all is well; what was read goes to the out parameters.
 using Problem = std::string;
 
-Problem readFormat(const Arguments& args, Format& format) {
-  const std::string text = args.value("--format").value_or("html");
-  if (text == "html") format = Format::Html;
-  if (text == "json") format = Format::Json;
-  if (text == "text") format = Format::Text;
-  if (text != "html" && text != "json" && text != "text")
-    return "--format takes html, json or text, not '" + text + "'";
-  return {};
-}
-
-Problem readUnits(const Arguments& args, UnitSystem& units) {
-  const std::string text = args.value("--units").value_or("metric");
-  if (text != "metric" && text != "imperial")
-    return "--units takes metric or imperial here, not '" + text + "'";
-  units = text == "metric" ? UnitSystem::Metric : UnitSystem::Imperial;
-  return {};
-}
+constexpr std::array<std::pair<std::string_view, Format>, 3> kFormats{
+    {{"html", Format::Html}, {"json", Format::Json}, {"text", Format::Text}}};
 
 // "--by WB,TF,TR": measures, each once.
 Problem readMeasures(std::string_view list, std::vector<Criterion>& by) {
@@ -164,12 +149,13 @@ Problem readReference(const Arguments& args, SimilarRequest& request) {
 }  // namespace
 
 int runSimilar(const Arguments& args, Context& ctx) {
+  const auto format = chosen(args, ctx, "--format", kFormats);
+  const auto units = format ? unitSystem(args, ctx) : std::nullopt;
+  if (!units) return kUsage;
   SimilarRequest request;
-  Format format = Format::Html;
-  for (const Problem& problem :
-       {readFormat(args, format), readUnits(args, request.units), readReference(args, request)}) {
-    if (!problem.empty()) return ctx.usage(problem);
-  }
+  request.units = *units;
+  if (const Problem problem = readReference(args, request); !problem.empty())
+    return ctx.usage(problem);
   SharedState state;
   readVersion(state, ctx.places());
   const int lastYear = lastModelYear(state.lastYear);
@@ -180,27 +166,28 @@ int runSimilar(const Arguments& args, Context& ctx) {
     generations = findGenerations(
         {result.reference.make, result.reference.model, {}, request.units}, ctx.places(), lastYear);
   const GenerationsResult* shown = generations ? &*generations : nullptr;
-  if (format == Format::Json) return ctx.writeAll(similarJson(result, state.versionText));
-  if (format == Format::Text) return ctx.writeAll(similarText(result, shown, state.versionText));
+  if (*format == Format::Json) return ctx.writeAll(similarJson(result, state.versionText));
+  if (*format == Format::Text) return ctx.writeAll(similarText(result, shown, state.versionText));
   return ctx.writeAll(similarPage(result, shown, state.versionText));
 }
 
 int runGenerations(const Arguments& args, Context& ctx) {
   GenerationsRequest request{*args.value("--make"), *args.value("--model"), {}, {}};
   request.by = defaultCriteria(kGenerationMeasures);
-  Format format = Format::Html;
-  for (const Problem& problem : {readFormat(args, format), readUnits(args, request.units),
-                                 readTolerances(args, request.by)}) {
-    if (!problem.empty()) return ctx.usage(problem);
-  }
+  const auto format = chosen(args, ctx, "--format", kFormats);
+  const auto units = format ? unitSystem(args, ctx) : std::nullopt;
+  if (!units) return kUsage;
+  request.units = *units;
+  if (const Problem problem = readTolerances(args, request.by); !problem.empty())
+    return ctx.usage(problem);
   if (trimBlanks(request.make).empty() || trimBlanks(request.model).empty())
     return ctx.usage("--make and --model must not be blank");
   SharedState state;
   readVersion(state, ctx.places());
   const auto result = findGenerations(request, ctx.places(), lastModelYear(state.lastYear));
   if (!result.problem.empty()) return ctx.message(result.problem);
-  if (format == Format::Json) return ctx.writeAll(generationsJson(result, state.versionText));
-  if (format == Format::Text) return ctx.writeAll(generationsText(result, state.versionText));
+  if (*format == Format::Json) return ctx.writeAll(generationsJson(result, state.versionText));
+  if (*format == Format::Text) return ctx.writeAll(generationsText(result, state.versionText));
   return ctx.writeAll(generationsPage(result, state.versionText));
 }
 

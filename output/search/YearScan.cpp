@@ -13,11 +13,11 @@ namespace orv::output {
 
 using namespace core;
 
-namespace {
-
 std::string yearFileName(int year) {
   return "SP" + std::to_string(year) + ".TXT";
 }
+
+namespace {
 
 // What the scanning threads and the calling thread share. Year i (counted from the first)
 // is claimed by one thread, worked into slot i % slots, marked ready and taken by the

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -25,6 +26,10 @@ inline constexpr int kMaxScanThreads = 4;
 // The threads a scan of `years` files runs on when asked for `threads` (kEveryCore: one per
 // core): at least 1, at most kMaxScanThreads and never more than the files.
 int scanThreads(int threads, int years);
+
+// The file name of a model year's data, "SP1995.TXT", as the scans look it up and the
+// results name their sources.
+std::string yearFileName(int year);
 
 // The type-erased core of scanYearFiles. `work(year, slot, text)` runs on a scanning thread
 // for each year from `firstYear` to `lastYear`, with the text F_READFILE gives for

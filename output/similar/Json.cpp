@@ -1,5 +1,7 @@
 #include "output/similar/Json.h"
 
+#include "output/search/YearScan.h"
+
 namespace orv::output {
 
 using namespace core;
@@ -40,7 +42,7 @@ void appendJsonSource(std::string& out, std::string_view versionText, const Year
   out += ", \"yearFiles\": [";
   for (std::size_t i = 0; i < files.read.size(); ++i) {
     if (i > 0) out += ", ";
-    appendJsonString(out, "SP" + std::to_string(files.read[i]) + ".TXT");
+    appendJsonString(out, yearFileName(files.read[i]));
   }
   out += "]}";
 }

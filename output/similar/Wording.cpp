@@ -2,15 +2,13 @@
 
 #include <charconv>
 
+#include "output/search/YearScan.h"
+
 namespace orv::output {
 
 using namespace core;
 
 namespace {
-
-std::string yearFile(int year) {
-  return "SP" + std::to_string(year) + ".TXT";
-}
 
 std::string counted(long long count, std::string_view one, std::string_view many) {
   return std::to_string(count) + " " + std::string(count == 1 ? one : many);
@@ -93,8 +91,8 @@ std::string sourceText(std::string_view versionText, const YearFilesRead& files)
     std::size_t end = i;
     while (end + 1 < read.size() && read[end + 1] == read[end] + 1) ++end;
     if (i > 0) text += ", ";
-    text += yearFile(read[i]);
-    if (end > i) text += " to " + yearFile(read[end]);
+    text += yearFileName(read[i]);
+    if (end > i) text += " to " + yearFileName(read[end]);
     i = end + 1;
   }
   return text + " (" + counted(static_cast<long long>(read.size()), "file", "files") + ").";
