@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "cli/Command.h"
-#include "core/Numbers.h"
 #include "core/SharedState.h"
 #include "core/Text.h"
 #include "core/YearData.h"
@@ -35,18 +34,6 @@ constexpr std::array<std::pair<std::string_view, Field>, 7> kTypedOptions{{
     {"--oh", OH},
     {"--cw", CW},
 }};
-
-// A typed value or a tolerance: a plain decimal number of at most this many characters, so
-// that it reads as the number written (no exponent, nothing beyond the range of a double).
-constexpr std::size_t kMaxNumberLength = 10;
-
-std::optional<double> numberIn(std::string_view text) {
-  const auto t = trimBlanks(text);
-  if (t.empty() || t.size() > kMaxNumberLength || !isDecimalNumber(t) ||
-      t.find_first_of("eE") != npos)
-    return std::nullopt;
-  return numericReading(t);
-}
 
 // The usage problem, empty when all is well; what was read goes to the out parameters.
 using Problem = std::string;
@@ -82,7 +69,7 @@ Problem readTolerances(const Arguments& args, std::vector<Criterion>& by) {
     const std::string_view item = text.substr(at, end - at);
     const std::size_t equals = item.find('=');
     const auto field = measureNamed(trimBlanks(item.substr(0, std::min(equals, item.size()))));
-    const auto value = equals == npos ? std::nullopt : numberIn(item.substr(equals + 1));
+    const auto value = equals == npos ? std::nullopt : typedNumber(item.substr(equals + 1));
     if (!field || !value)
       return "--tolerance takes MEASURE=VALUE items such as WB=1,CW=25, not '" + std::string(item) +
              "'";
@@ -107,7 +94,7 @@ Problem readReference(const Arguments& args, SimilarRequest& request) {
   for (const auto& [option, field] : kTypedOptions) {
     const auto text = args.value(option);
     if (!text) continue;
-    const auto value = numberIn(*text);
+    const auto value = typedNumber(*text);
     if (!value)
       return std::string(option) + " takes a number of at most " +
              std::to_string(kMaxNumberLength) + " characters, such as 265 or 265.5, not '" + *text +

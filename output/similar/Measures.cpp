@@ -9,6 +9,14 @@
 
 namespace orv::output {
 
+std::optional<double> typedNumber(std::string_view text) {
+  const std::string_view t = core::trimBlanks(text);
+  if (t.empty() || t.size() > kMaxNumberLength || !core::isDecimalNumber(t) ||
+      t.find_first_of("eE") != core::npos)
+    return std::nullopt;
+  return core::numericReading(t);
+}
+
 using namespace core;
 
 std::vector<Criterion> defaultCriteria(std::span<const Field> fields) {

@@ -30,6 +30,12 @@ inline constexpr std::array<core::Field, 3> kDefaultMeasures{core::WB, core::TF,
 inline constexpr std::array<core::Field, 4> kGenerationMeasures{core::WB, core::TF, core::TR,
                                                                 core::OL};
 
+// A typed value or tolerance (the window's boxes, orvane-cli's options): a plain decimal
+// number of at most kMaxNumberLength characters, blanks around allowed, no exponent, so that
+// it reads as the number written and stays far from the limits of a double.
+inline constexpr std::size_t kMaxNumberLength = 10;
+std::optional<double> typedNumber(std::string_view text);
+
 // True for a field that is a measure: every field but WD.
 constexpr bool isMeasure(core::Field field) {
   return field >= core::A && field < core::WD;

@@ -1,6 +1,5 @@
 #include "windows/similar/MeasureLines.h"
 
-#include "core/Numbers.h"
 #include "core/Text.h"
 #include "output/json/JsonWriter.h"
 
@@ -10,14 +9,6 @@ using namespace core;
 using namespace output;
 
 namespace {
-
-std::optional<double> typedNumber(std::string_view text) {
-  const std::string_view t = trimBlanks(text);
-  if (t.empty() || t.size() > kMaxNumberLength || !isDecimalNumber(t) ||
-      t.find_first_of("eE") != npos)
-    return std::nullopt;
-  return numericReading(t);
-}
 
 LineProblem problem(int line, LineBox box, std::string_view before, std::string_view after) {
   return {std::string(before) + std::string(kFields[static_cast<std::size_t>(line)].code) +

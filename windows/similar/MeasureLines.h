@@ -24,10 +24,6 @@
 
 namespace orv::windows {
 
-// A typed number: a plain decimal number of at most this many characters (no exponent), so
-// that it reads as the number written and stays far from the limits of a double.
-inline constexpr std::size_t kMaxNumberLength = 10;
-
 // What the window put into a box, and the value (cm or kg) it stands for; nothing for an
 // empty box.
 struct ShownNumber {

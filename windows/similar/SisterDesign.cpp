@@ -41,7 +41,7 @@ constexpr ControlDesign numberBox(std::string_view name, int index, Rect r, int 
           .index = index,
           .rect = r,
           .tabIndex = tab,
-          .maxLength = static_cast<int>(kMaxNumberLength),
+          .maxLength = static_cast<int>(output::kMaxNumberLength),
           .backColor = form::kSystemWindowBackground,
           .foreColor = kText};
 }
