@@ -18,12 +18,15 @@ bool Vehicle::sameAs(const Vehicle& other) const {
          placeOf(*this) == placeOf(other);
 }
 
-std::string Vehicle::name() const {
-  std::string out = std::to_string(record.year());
-  out.append(" ").append(trimBlanks(record.make().value_or("")));
-  const auto model = trimBlanks(record.shownModel());
-  if (!model.empty()) out.append(" ").append(model);
-  return out;
+std::string vehicleName(const VehicleRecord& record) {
+  std::string name = record.year() != 0 ? std::to_string(record.year()) : "";
+  for (const auto part : {record.make().value_or(""), record.shownModel()}) {
+    const auto text = trimBlanks(part);
+    if (text.empty()) continue;
+    if (!name.empty()) name += ' ';
+    name += text;
+  }
+  return name;
 }
 
 }  // namespace orv::core

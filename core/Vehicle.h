@@ -10,14 +10,17 @@
 
 namespace orv::core {
 
+// "1995 ALDER Spey": the model year (when known), the make and the model as shown, blanks
+// at their ends removed; what every page, drawing and message calls a vehicle.
+std::string vehicleName(const VehicleRecord& record);
+
 struct Vehicle {
   YearDataPtr data;
   VehicleRecord record;
 
   // True for the same record of the same year file (read once or again).
   bool sameAs(const Vehicle& other) const;
-  // "1995 ALDER SPEY 2DR": model year, make and model as the grid shows them, trimmed.
-  std::string name() const;
+  std::string name() const { return vehicleName(record); }
 };
 
 }  // namespace orv::core

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/Vehicle.h"
 #include "output/drawing/DrawingSheet.h"
 #include "output/drawing/ShapeNotes.h"
 #include "output/drawing/VehicleDrawing.h"
@@ -98,7 +99,7 @@ Overlay overlayOf(std::span<const core::VehicleRecord> records, View view, Align
   o.notes.emplace_back(alignmentText(alignment));
   for (std::string& note : commonNotes(view)) o.notes.push_back(std::move(note));
   for (std::size_t i = 0; i < count; ++i) {
-    Member m{vehicleName(records[i]), vehicleShape(records[i]), 0.0};
+    Member m{core::vehicleName(records[i]), vehicleShape(records[i]), 0.0};
     if (!o.members.empty())
       m.shift = referenceOf(o.members.front().shape, alignment) - referenceOf(m.shape, alignment);
     for (const std::string& note : ownNotes(m.shape, view, labels))

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/Text.h"
+#include "core/Vehicle.h"
 #include "output/drawing/DrawingSheet.h"
 #include "output/drawing/ShapeNotes.h"
 #include "output/drawing/VehicleOutline.h"
@@ -103,7 +103,7 @@ Drawing drawingAt(const core::VehicleRecord& record, const VehicleShape& shape, 
   d.view = view;
   d.scale = scale;
   d.textHeight = textHeightAt(scale);
-  d.title = vehicleName(record) + (view == View::Top ? " - top view" : " - side view");
+  d.title = core::vehicleName(record) + (view == View::Top ? " - top view" : " - side view");
   d.notes = shapeNotes(shape, view, labels);
   drawOutline(d, shape, view, 0);
   Dimensioner dim(d, record, labels);
@@ -116,17 +116,6 @@ Drawing drawingAt(const core::VehicleRecord& record, const VehicleShape& shape, 
 }
 
 }  // namespace
-
-std::string vehicleName(const core::VehicleRecord& record) {
-  std::string name = record.year() != 0 ? std::to_string(record.year()) : "";
-  for (const auto part : {record.make().value_or(""), record.shownModel()}) {
-    const auto text = core::trimBlanks(part);
-    if (text.empty()) continue;
-    if (!name.empty()) name += ' ';
-    name += text;
-  }
-  return name;
-}
 
 Drawing vehicleDrawing(const core::VehicleRecord& record, View view, core::UnitSystem labels) {
   const VehicleShape shape = vehicleShape(record);

@@ -12,10 +12,6 @@
 
 namespace orv::output {
 
-// "1995 ALDER Spey": the model year (when known), the make and the model as shown, blanks
-// at their ends removed.
-std::string vehicleName(const core::VehicleRecord& record);
-
 // The drawing of `record` in `view`; labels and notes in `labels`.
 Drawing vehicleDrawing(const core::VehicleRecord& record, View view, core::UnitSystem labels);
 

@@ -3,6 +3,7 @@
 #include "core/Fields.h"
 #include "core/Numbers.h"
 #include "core/Text.h"
+#include "core/Vehicle.h"
 #include "output/drawing/VehicleDrawing.h"
 #include "output/reports/Legend.h"
 #include "output/reports/ModelReport.h"
@@ -121,7 +122,7 @@ void appendNotes(std::string& page, const std::vector<std::string>& notes) {
 
 std::string sheetPage(const core::VehicleRecord& record, core::UnitSystem units,
                       const core::VehicleSource& source) {
-  const std::string name = pageText(vehicleName(record));
+  const std::string name = pageText(core::vehicleName(record));
   // A doctype before the report skeleton: the historic pages render in quirks mode, and
   // this new one need not.
   std::string page = "<!DOCTYPE html>\r\n";
