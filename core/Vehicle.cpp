@@ -4,18 +4,16 @@
 
 namespace orv::core {
 
-namespace {
-// Where the record stands in its year data: its make element's value.
-std::ptrdiff_t placeOf(const Vehicle& v) {
-  if (!v.data || !v.record.make()) return -1;
-  return v.record.make()->data() - v.data->text.data();
+// The record's make element's value: every record of a row list has one.
+std::optional<std::size_t> Vehicle::place() const {
+  if (!data || !record.make()) return std::nullopt;
+  return static_cast<std::size_t>(record.make()->data() - data->text.data());
 }
-}  // namespace
 
 bool Vehicle::sameAs(const Vehicle& other) const {
   if (!data || !other.data) return false;
   return data->year == other.data->year && data->fileName == other.data->fileName &&
-         placeOf(*this) == placeOf(other);
+         place() == other.place();
 }
 
 std::string vehicleName(const VehicleRecord& record) {

@@ -3,6 +3,8 @@
 // kept alive together, so the vehicle stays readable after another year is loaded.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "core/VehicleRecord.h"
@@ -20,6 +22,8 @@ struct Vehicle {
 
   // True for the same record of the same year file (read once or again).
   bool sameAs(const Vehicle& other) const;
+  // Where the record stands in its year data (a place inside it); nothing without data.
+  std::optional<std::size_t> place() const;
   std::string name() const { return vehicleName(record); }
 };
 

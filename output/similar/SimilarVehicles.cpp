@@ -72,7 +72,10 @@ Reference chosenVehicle(const VehicleChoice& choice, const Places& places) {
 Reference referenceOf(const SimilarRequest& request, const Places& places,
                       std::span<const Criterion> by) {
   Reference reference;
-  if (request.vehicle) {
+  if (request.held) {
+    reference.vehicle = vehicleOf(request.held->record);
+    reference.position = request.held->place();
+  } else if (request.vehicle) {
     reference = chosenVehicle(*request.vehicle, places);
     if (!reference.problem.empty()) return reference;
   } else {
@@ -83,8 +86,9 @@ Reference referenceOf(const SimilarRequest& request, const Places& places,
     if (!reference.vehicle.values[c.field]) missing.push_back(c);
   }
   if (!missing.empty())
-    reference.problem = std::string(request.vehicle ? "The chosen vehicle has" : "There is") +
-                        " no value for " + measureList(missing, " or ") + ".";
+    reference.problem =
+        std::string(request.held || request.vehicle ? "The chosen vehicle has" : "There is") +
+        " no value for " + measureList(missing, " or ") + ".";
   return reference;
 }
 
@@ -140,7 +144,7 @@ SimilarResult findSimilar(const SimilarRequest& request, const Places& places, i
                           int threads) {
   SimilarResult result;
   result.units = request.units;
-  result.typed = !request.vehicle;
+  result.typed = !request.held && !request.vehicle;
   for (const Criterion& c : request.by) {
     if (isMeasure(c.field)) result.by.push_back(c);
   }

@@ -14,6 +14,7 @@
 
 #include "core/Format.h"
 #include "core/Places.h"
+#include "core/Vehicle.h"
 #include "core/VehicleRecord.h"
 #include "output/search/YearScan.h"
 #include "output/similar/Measures.h"
@@ -42,7 +43,8 @@ struct VehicleChoice {
 };
 
 struct SimilarRequest {
-  std::optional<VehicleChoice> vehicle;  // the reference vehicle, or else
+  std::optional<core::Vehicle> held;     // the reference vehicle at hand (the window's row), or
+  std::optional<VehicleChoice> vehicle;  // the reference vehicle to find, or else
   Measurements typed{};                  // typed values (cm, kg) of at least the chosen measures
   std::vector<Criterion> by;  // the measures compared (WD is none); empty: kDefaultMeasures
   core::UnitSystem units = core::UnitSystem::Metric;  // how the page and the text show values

@@ -140,19 +140,12 @@ void SisterWindow::run(const Wanted& wanted) {
   request.by = wanted.by;
   request.units = units_;
   const int lastYear = lastModelYear(lastYear_);
-  SimilarResult result;
-  if (vehicle_ && valuesAreOwn(wanted, vehicleValues_)) {
-    const VehicleRecord& record = vehicle_->record;
-    request.vehicle = VehicleChoice{record.year(), std::string(record.make().value_or("")),
-                                    std::string(record.shownModel())};
-    result = findSimilar(request, places_, lastYear);
-  }
-  // Not the vehicle's values, or its name found another record (or none): typed values.
-  if (!request.vehicle || !result.problem.empty() || result.reference.values != vehicleValues_) {
-    request.vehicle.reset();
+  // The vehicle itself while its values stand as shown; once one is changed, typed values.
+  if (vehicle_ && valuesAreOwn(wanted, vehicleValues_))
+    request.held = vehicle_;
+  else
     request.typed = wanted.values;
-    result = findSimilar(request, places_, lastYear);
-  }
+  const SimilarResult result = findSimilar(request, places_, lastYear);
   std::optional<GenerationsResult> generations;
   if (!result.typed && result.problem.empty())
     generations = findGenerations({result.reference.make, result.reference.model, {}, units_},
