@@ -146,13 +146,14 @@ int runSimilar(const Arguments& args, Context& ctx) {
   SharedState state;
   readVersion(state, ctx.places());
   const int lastYear = lastModelYear(state.lastYear);
-  const SimilarResult result = findSimilar(request, ctx.places(), lastYear);
+  // The JSON lists the matches alone; the page and the text show the generations too.
+  const SistersAndGenerations found =
+      *format == Format::Json
+          ? SistersAndGenerations{findSimilar(request, ctx.places(), lastYear), {}}
+          : findSistersAndGenerations(request, ctx.places(), lastYear);
+  const SimilarResult& result = found.sisters;
   if (!result.problem.empty()) return ctx.message(result.problem);
-  std::optional<GenerationsResult> generations;
-  if (request.vehicle)
-    generations = findGenerations(
-        {result.reference.make, result.reference.model, {}, request.units}, ctx.places(), lastYear);
-  const GenerationsResult* shown = generations ? &*generations : nullptr;
+  const GenerationsResult* shown = found.generations ? &*found.generations : nullptr;
   if (*format == Format::Json) return ctx.writeAll(similarJson(result, state.versionText));
   if (*format == Format::Text) return ctx.writeAll(similarText(result, shown, state.versionText));
   return ctx.writeAll(similarPage(result, shown, state.versionText));

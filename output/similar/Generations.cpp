@@ -50,6 +50,24 @@ bool continues(const Boundary& boundary) {
   return boundary.missingYears == 0 && boundary.changes.empty() && !boundary.nothingCompared;
 }
 
+// The generations of the request's model from its first vehicle of each year read.
+GenerationsResult generationsOf(const GenerationsRequest& request, std::vector<ShownVehicle> years,
+                                YearFilesRead files) {
+  GenerationsResult result;
+  result.units = request.units;
+  result.by = generationCriteria(request.by);
+  result.files = std::move(files);
+  if (years.empty()) {
+    result.problem = "No year file holds " + std::string(trimBlanks(request.make)) + " " +
+                     std::string(trimBlanks(request.model)) + ".";
+    return result;
+  }
+  result.make = years.front().make;
+  result.model = years.front().model;
+  result.generations = groupGenerations(years, result.by);
+  return result;
+}
+
 }  // namespace
 
 std::vector<Generation> groupGenerations(std::span<const ShownVehicle> years,
@@ -75,54 +93,40 @@ std::vector<Generation> groupGenerations(std::span<const ShownVehicle> years,
   return generations;
 }
 
-std::optional<ShownVehicle> firstOfModel(std::string_view yearText, int year,
-                                         std::string_view upperMake, std::string_view upperModel) {
-  YearWalker walk(yearText);
-  YearRecord record;
-  while (walk.nextRecord(record)) {
-    const VehicleRecord vehicle = VehicleRecord::fromYearRecord(record, year);
-    if (equalsTrimmedUpper(vehicle.make().value_or(""), upperMake) &&
-        equalsTrimmedUpper(vehicle.shownModel(), upperModel))
-      return vehicleOf(vehicle);
-  }
-  return std::nullopt;
-}
-
 GenerationsResult findGenerations(const GenerationsRequest& request, const Places& places,
                                   int lastYear, int threads) {
-  GenerationsResult result;
-  result.units = request.units;
-  result.by = generationCriteria(request.by);
   const std::string make = toUpper(trimBlanks(request.make));
   const std::string model = toUpper(trimBlanks(request.model));
-
   struct YearPart {
     bool read = false;
     std::optional<ShownVehicle> vehicle;
   };
   std::vector<ShownVehicle> years;
-  result.files.first = kFirstModelYear;
-  result.files.last = std::min(lastYear, kLastYearFile);
+  YearFilesRead files{kFirstModelYear, std::min(lastYear, kLastYearFile), {}};
   scanYearFiles<YearPart>(
-      places, result.files.first, result.files.last, threads,
+      places, files.first, files.last, threads,
       [&](int year, std::string_view text) {
         const bool read = !text.empty() && text != "-1";
         return YearPart{read, read ? firstOfModel(text, year, make, model) : std::nullopt};
       },
       [&](int year, YearPart&& part) {
-        if (part.read) result.files.read.push_back(year);
+        if (part.read) files.read.push_back(year);
         if (part.vehicle) years.push_back(std::move(*part.vehicle));
         return true;
       });
-  if (years.empty()) {
-    result.problem = "No year file holds " + std::string(trimBlanks(request.make)) + " " +
-                     std::string(trimBlanks(request.model)) + ".";
-    return result;
-  }
-  result.make = years.front().make;
-  result.model = years.front().model;
-  result.generations = groupGenerations(years, result.by);
-  return result;
+  return generationsOf(request, std::move(years), std::move(files));
+}
+
+SistersAndGenerations findSistersAndGenerations(const SimilarRequest& request, const Places& places,
+                                                int lastYear, int threads) {
+  SistersAndGenerations out;
+  std::vector<ShownVehicle> years;
+  out.sisters = findSimilar(request, places, lastYear, threads, &years);
+  if (out.sisters.problem.empty() && !out.sisters.typed)
+    out.generations =
+        generationsOf({out.sisters.reference.make, out.sisters.reference.model, {}, request.units},
+                      std::move(years), out.sisters.files);
+  return out;
 }
 
 }  // namespace orv::output

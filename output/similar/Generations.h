@@ -11,6 +11,7 @@
 // Reads the year files; writes nothing.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -63,14 +64,19 @@ struct GenerationsResult {
 std::vector<Generation> groupGenerations(std::span<const ShownVehicle> years,
                                          std::span<const Criterion> by);
 
-// The first vehicle of a year's text whose make and model, trimmed and upper-cased, are
-// `upperMake` and `upperModel`.
-std::optional<ShownVehicle> firstOfModel(std::string_view yearText, int year,
-                                         std::string_view upperMake, std::string_view upperModel);
-
 // Finds the model in the year files from core::kFirstModelYear to `lastYear` on `threads`
 // threads (see scanYearFiles) and groups its years.
 GenerationsResult findGenerations(const GenerationsRequest& request, const core::Places& places,
                                   int lastYear, int threads = kEveryCore);
+
+// The sister vehicles of `request` and, when its reference is a vehicle, the generations of
+// that vehicle's make and model (default tolerances), from one read of the year files.
+struct SistersAndGenerations {
+  SimilarResult sisters;
+  std::optional<GenerationsResult> generations;
+};
+SistersAndGenerations findSistersAndGenerations(const SimilarRequest& request,
+                                                const core::Places& places, int lastYear,
+                                                int threads = kEveryCore);
 
 }  // namespace orv::output

@@ -140,8 +140,21 @@ YearMatches matchYear(std::string_view yearText, int year, const Measurements& r
   return out;
 }
 
+std::optional<ShownVehicle> firstOfModel(std::string_view yearText, int year,
+                                         std::string_view upperMake, std::string_view upperModel) {
+  YearWalker walk(yearText);
+  YearRecord record;
+  while (walk.nextRecord(record)) {
+    const VehicleRecord vehicle = VehicleRecord::fromYearRecord(record, year);
+    if (equalsTrimmedUpper(vehicle.make().value_or(""), upperMake) &&
+        equalsTrimmedUpper(vehicle.shownModel(), upperModel))
+      return vehicleOf(vehicle);
+  }
+  return std::nullopt;
+}
+
 SimilarResult findSimilar(const SimilarRequest& request, const Places& places, int lastYear,
-                          int threads) {
+                          int threads, std::vector<ShownVehicle>* modelYears) {
   SimilarResult result;
   result.units = request.units;
   result.typed = !request.held && !request.vehicle;
@@ -160,9 +173,13 @@ SimilarResult findSimilar(const SimilarRequest& request, const Places& places, i
   const Measurements wanted = result.reference.values;
   const std::span<const Criterion> by = result.by;
   const int leftOutYear = result.typed ? 0 : result.reference.year;
+  const bool gatherModel = modelYears && !result.typed;
+  const std::string upperMake = toUpper(result.reference.make);
+  const std::string upperModel = toUpper(result.reference.model);
   struct YearPart {
     bool read = false;
     YearMatches matches;
+    std::optional<ShownVehicle> ofModel;
   };
   result.files.first = kFirstModelYear;
   result.files.last = std::min(lastYear, kLastYearFile);
@@ -174,10 +191,13 @@ SimilarResult findSimilar(const SimilarRequest& request, const Places& places, i
         if (part.read)
           part.matches = matchYear(text, year, wanted, by,
                                    year == leftOutYear ? reference.position : std::nullopt);
+        if (part.read && gatherModel)
+          part.ofModel = firstOfModel(text, year, upperMake, upperModel);
         return part;
       },
       [&](int year, YearPart&& part) {
         if (part.read) result.files.read.push_back(year);
+        if (part.ofModel) modelYears->push_back(std::move(*part.ofModel));
         result.found += part.matches.found;
         result.lacking += part.matches.lacking;
         for (auto& match : part.matches.matches) result.matches.push_back(std::move(match));

@@ -88,10 +88,18 @@ struct YearMatches {
 YearMatches matchYear(std::string_view yearText, int year, const Measurements& reference,
                       std::span<const Criterion> by, std::optional<std::size_t> leftOut = {});
 
+// The first vehicle of a year's text whose make and model, trimmed and upper-cased, are
+// `upperMake` and `upperModel`.
+std::optional<ShownVehicle> firstOfModel(std::string_view yearText, int year,
+                                         std::string_view upperMake, std::string_view upperModel);
+
 // Looks up the reference, then compares every vehicle of the year files from
-// core::kFirstModelYear to `lastYear` on `threads` threads (see scanYearFiles).
+// core::kFirstModelYear to `lastYear` on `threads` threads (see scanYearFiles). With
+// `modelYears`, when the reference is a vehicle, the same pass also gathers the first vehicle
+// of its make and model in each year (their generations), so the files are read once.
 SimilarResult findSimilar(const SimilarRequest& request, const core::Places& places, int lastYear,
-                          int threads = kEveryCore);
+                          int threads = kEveryCore,
+                          std::vector<ShownVehicle>* modelYears = nullptr);
 
 // The measures of a vehicle record read as values.
 Measurements measurementsOf(const core::VehicleRecord& vehicle);

@@ -145,11 +145,9 @@ void SisterWindow::run(const Wanted& wanted) {
     request.held = vehicle_;
   else
     request.typed = wanted.values;
-  const SimilarResult result = findSimilar(request, places_, lastYear);
-  std::optional<GenerationsResult> generations;
-  if (!result.typed && result.problem.empty())
-    generations = findGenerations({result.reference.make, result.reference.model, {}, units_},
-                                  places_, lastYear);
+  const SistersAndGenerations found = findSistersAndGenerations(request, places_, lastYear);
+  const SimilarResult& result = found.sisters;
+  const auto& generations = found.generations;
   L_STATUS->setCaption("");
   desktop_.pump.processPendingEvents();
 
