@@ -42,4 +42,9 @@ std::string formatField(const VehicleRecord& record, Field field, UnitSystem uni
   return F_FORMAT(record.stored(field), kFields[field].factor, kind, units);
 }
 
+std::string shownMeasurement(const VehicleRecord& record, Field field, UnitSystem units) {
+  if (field == WD) return std::string(record.shownWeightDistribution());
+  return formatField(record, field, units, field == CW ? kWeight : kLength);
+}
+
 }  // namespace orv::core

@@ -38,4 +38,9 @@ std::string F_FORMAT(std::string_view value, double factor, int kind, UnitSystem
 std::string formatField(const VehicleRecord& record, Field field, UnitSystem units,
                         int kind = kNoUnit);
 
+// A measurement as the model page shows it: CW with the weight unit, the others with the
+// length unit (blanks as F_FORMAT leaves them); WD as the pages show it, trimmed and N/A when
+// blank.
+std::string shownMeasurement(const VehicleRecord& record, Field field, UnitSystem units);
+
 }  // namespace orv::core

@@ -48,16 +48,6 @@ constexpr std::array<std::string_view, core::kFieldCount> kShortNames{
     "Curb weight",
     "Weight distribution (front/rear)"};
 
-// A quantity's text with the square of its area unit raised: "4.95 m&sup2;".
-void appendQuantity(std::string& page, std::string_view text) {
-  if (text.ends_with("m2") || text.ends_with("ft2")) {
-    appendPageText(page, text.substr(0, text.size() - 1));
-    page += "&sup2;";
-  } else {
-    appendPageText(page, text);
-  }
-}
-
 void appendHeader(std::string& page, std::span<const core::Vehicle> vehicles) {
   page += "<tr><th>Code</th><th>Measurement</th>";
   for (std::size_t v = 0; v < vehicles.size(); ++v) {

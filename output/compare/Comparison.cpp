@@ -81,10 +81,8 @@ std::string shownValue(const Comparison& comparison, const CompareRow& row, std:
                        core::UnitSystem units) {
   if (!row.isMeasurement())
     return formatDerived(derived(comparison.derived[vehicle], row.derived), units);
-  const core::VehicleRecord& record = comparison.records[vehicle];
-  if (row.field == core::WD) return std::string(record.shownWeightDistribution());
-  const int kind = row.quantity == Quantity::Weight ? core::kWeight : core::kLength;
-  return std::string(core::trimBlanks(core::formatField(record, row.field, units, kind)));
+  return std::string(
+      core::trimBlanks(core::shownMeasurement(comparison.records[vehicle], row.field, units)));
 }
 
 std::string differenceNumber(double value, Quantity quantity, core::UnitSystem units) {

@@ -14,20 +14,13 @@ using namespace core;
 
 namespace {
 
-// The unit kind each row's value is formatted with.
-int unitKindOf(Field field) {
-  return field == CW ? kWeight : kLength;
-}
-
 void appendModelTable(std::string& page, const VehicleRecord& record, UnitSystem units) {
   page += "<table width=650 border=1>\r\n";
   for (int i = 0; i < kFieldCount; ++i) {
     const auto field = static_cast<Field>(i);
     appendLegendCells(page, kLegend[field]);
     page += "<td width=100>";
-    // Weight distribution is shown as stored, never converted.
-    appendEscaped(page, field == WD ? std::string(record.shownWeightDistribution())
-                                    : formatField(record, field, units, unitKindOf(field)));
+    appendEscaped(page, shownMeasurement(record, field, units));
     page += "</td>\r\n";
   }
   // Same odd "</table >" as the legend, and the breaks run straight into the year line.

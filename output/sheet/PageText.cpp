@@ -26,6 +26,15 @@ std::string pageText(std::string_view text) {
   return out;
 }
 
+void appendQuantity(std::string& out, std::string_view text) {
+  if (text.ends_with("m2") || text.ends_with("ft2")) {
+    appendPageText(out, text.substr(0, text.size() - 1));
+    out += "&sup2;";
+  } else {
+    appendPageText(out, text);
+  }
+}
+
 std::string withCrLf(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 32);

@@ -17,6 +17,10 @@ void appendPageText(std::string& out, std::string_view text);
 // `text` as appendPageText writes it.
 std::string pageText(std::string_view text);
 
+// A formatted amount ("3.20 m2", "34.4 ft2", "119.3 cm") as appendPageText writes it, the
+// area units with a raised 2.
+void appendQuantity(std::string& out, std::string_view text);
+
 // The look the new pages share, style rules without double quotes (outside the page's own
 // tags a double quote is always escaped data); each page adds its own rules after these and
 // closes the style sheet itself.

@@ -25,23 +25,13 @@ constexpr std::string_view kStyleEnd =
     "border-top:1px solid #999}\r\n"
     "</style>\r\n";
 
-int unitKindOf(Field field) {
-  return field == core::CW ? core::kWeight : core::kLength;
-}
-
-// The value as the model report shows it, trimmed; WD as stored, N/A when blank.
-std::string shownValue(const core::VehicleRecord& record, Field field, core::UnitSystem units) {
-  if (field == core::WD) return std::string(record.shownWeightDistribution());
-  return std::string(core::trimBlanks(core::formatField(record, field, units, unitKindOf(field))));
-}
-
 void appendMeasurements(std::string& page, const core::VehicleRecord& record,
                         core::UnitSystem units) {
   page += "<h2>Measurements</h2>\r\n<table class=measures>\r\n";
   page += "<tr><th>Code</th><th>Measurement</th><th>Value</th></tr>\r\n";
   for (int f = 0; f < core::kFieldCount; ++f) {
     const auto field = static_cast<Field>(f);
-    const std::string value = shownValue(record, field, units);
+    const std::string value(core::trimBlanks(core::shownMeasurement(record, field, units)));
     // The code as the data and the formulas below name it (TF, TR; the legend says TWF).
     page.append("<tr><td class=code>")
         .append(core::kFields[field].code)
@@ -61,15 +51,6 @@ void appendMeasurements(std::string& page, const core::VehicleRecord& record,
     appendPageText(page, core::trimBlanks(yy));
   }
   page += "</p>\r\n";
-}
-
-// A derived value's text with the square of its area unit raised: "4.95 m&sup2;".
-void appendQuantity(std::string& page, std::string_view text) {
-  if (text.ends_with("m2") || text.ends_with("ft2")) {
-    page.append(text.substr(0, text.size() - 1)).append("&sup2;");
-  } else {
-    page.append(text);
-  }
 }
 
 void appendDerived(std::string& page, const core::VehicleRecord& record, core::UnitSystem units) {
