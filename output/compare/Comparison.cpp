@@ -15,10 +15,6 @@ namespace {
 // noise in the last digits of results that are equal on paper.
 constexpr double kTieShare = 1e-9;
 
-Quantity quantityOf(Field field) {
-  return field == core::CW ? Quantity::Weight : Quantity::Length;
-}
-
 std::optional<double> minus(const std::optional<double>& value,
                             const std::optional<double>& first) {
   if (!value || !first) return std::nullopt;

@@ -60,6 +60,11 @@ inline const DerivedValue& derived(const DerivedValues& values, Derived what) {
 // The unit a quantity is shown in: cm/in, kg/lb, m2/ft2 (the page may raise the 2).
 std::string_view unitText(Quantity quantity, core::UnitSystem units);
 
+// What a measurement measures: CW a weight, every other field a length.
+constexpr Quantity quantityOf(core::Field field) {
+  return field == core::CW ? Quantity::Weight : Quantity::Length;
+}
+
 // A value for display: lengths in cm or inches (x 0.394), weights in kg or lb (x 2.2), one
 // decimal; areas in m2 with two decimals (a car's footprint is a few square metres, so one
 // decimal would hide real differences) or in ft2 (x 10.7639) with one. Unit after a blank.

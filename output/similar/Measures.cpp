@@ -6,6 +6,7 @@
 #include "core/Numbers.h"
 #include "core/Text.h"
 #include "output/json/JsonWriter.h"
+#include "output/sheet/DerivedValues.h"
 
 namespace orv::output {
 
@@ -68,8 +69,7 @@ Likeness likeness(const Measurements& reference, const Measurements& values,
 }
 
 std::string_view unitOf(Field field, UnitSystem units) {
-  if (field == CW) return units == UnitSystem::Metric ? "kg" : "lb";
-  return units == UnitSystem::Metric ? "cm" : "in";
+  return unitText(quantityOf(field), units);
 }
 
 std::string shownValue(const std::optional<double>& value, Field field, UnitSystem units) {
